@@ -1,0 +1,22 @@
+#include "app/form_load.h"
+
+#include "app/frmVelloq.h"
+#include "codebook/display.h"
+#include "forms/label.h"
+#include "forms/singlelinetextbox.h"
+#include "forms/windows1252.h"
+
+namespace app {
+
+void Form_Load(frmVelloq &form)
+{
+    for (int code = 'A'; code <= 'Z'; ++code)
+        form.codebook.add(forms::characterOf(code), forms::characterOf(code));
+    codebook::RefreshCodeBook(form);
+    form.txtchange->hide();
+    form.txtnewletter->hide();
+    form.lblcleartext->hide();
+    form.lblnewletter->hide();
+}
+
+} // namespace app

@@ -1,0 +1,59 @@
+#include "codebook/change_dialogue.h"
+
+#include "app/frmVelloq.h"
+#include "codebook/display.h"
+#include "forms/beep.h"
+#include "forms/commandbutton.h"
+#include "forms/frame.h"
+#include "forms/label.h"
+#include "forms/singlelinetextbox.h"
+#include "forms/windows1252.h"
+
+namespace codebook {
+
+void frmchange_Click(app::frmVelloq &form)
+{
+    form.lblcleartext->show();
+    form.txtchange->show();
+    form.frmchange->setBackColor(kDialogueOpenColor);
+    form.txtchange->setFocus();
+}
+
+void txtchange_KeyPress(app::frmVelloq &form, int &keyAscii)
+{
+    form.changeletter = forms::characterOf(keyAscii);
+}
+
+void txtchange_Change(app::frmVelloq &form)
+{
+    form.lblnewletter->show();
+    form.txtnewletter->show();
+    form.txtnewletter->setFocus();
+}
+
+void txtnewletter_KeyPress(app::frmVelloq &form, int &keyAscii)
+{
+    // Only a letter A to Z names an entry; anything else typed as the cleartext letter changes nothing.
+    if (!form.codebook.contains(form.changeletter)) {
+        forms::beep();
+        return;
+    }
+    form.codebook.replace(form.changeletter, forms::ansiUpper(forms::characterOf(keyAscii)));
+    RefreshCodeBook(form);
+    // On the sent screen "Re-encrypt" is hidden and cannot take the focus.
+    if (!form.cmdre->isHidden())
+        form.cmdre->setFocus();
+}
+
+void resetChangeDialogue(app::frmVelloq &form)
+{
+    form.frmchange->setBackColor(kDialogueClosedColor);
+    form.txtchange->setText("");
+    form.txtnewletter->setText("");
+    form.txtchange->hide();
+    form.txtnewletter->hide();
+    form.lblcleartext->hide();
+    form.lblnewletter->hide();
+}
+
+} // namespace codebook

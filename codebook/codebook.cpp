@@ -1,0 +1,41 @@
+#include "codebook/codebook.h"
+
+#include "forms/windows1252.h"
+
+#include <stdexcept>
+
+namespace codebook {
+
+void CodeBook::add(std::string_view key, std::string_view value)
+{
+    const auto [where, added] = entries_.try_emplace(forms::ansiUpper(key), Entry{std::string(key), std::string(value)});
+    if (!added)
+        throw std::invalid_argument("code book already holds the key");
+}
+
+void CodeBook::remove(std::string_view key)
+{
+    if (entries_.erase(forms::ansiUpper(key)) == 0)
+        throw std::out_of_range("code book does not hold the key");
+}
+
+const std::string &CodeBook::lookUp(std::string_view key) const
+{
+    const auto entry = entries_.find(forms::ansiUpper(key));
+    if (entry == entries_.end())
+        throw std::out_of_range("code book does not hold the key");
+    return entry->second.value;
+}
+
+bool CodeBook::contains(std::string_view key) const
+{
+    return entries_.contains(forms::ansiUpper(key));
+}
+
+void CodeBook::replace(std::string_view key, std::string_view value)
+{
+    remove(key);
+    add(key, value);
+}
+
+} // namespace codebook

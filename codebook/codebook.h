@@ -1,0 +1,32 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace codebook {
+
+// The substitution table: a code letter under each cleartext letter. Keys are compared without
+// regard to case, so 'h' and 'H' name the same entry. Values are not checked: two letters may
+// share one code letter.
+class CodeBook {
+public:
+    // The key must be new.
+    void add(std::string_view key, std::string_view value);
+    // The key must be held.
+    void remove(std::string_view key);
+    const std::string &lookUp(std::string_view key) const;
+    bool contains(std::string_view key) const;
+    // Removes the entry, then adds the new value under the key as given.
+    void replace(std::string_view key, std::string_view value);
+    std::size_t size() const { return entries_.size(); }
+
+private:
+    struct Entry {
+        std::string key;
+        std::string value;
+    };
+    std::map<std::string, Entry, std::less<>> entries_;  // by upper-cased key
+};
+
+} // namespace codebook

@@ -1,0 +1,25 @@
+#include "codebook/display.h"
+
+#include "app/frmVelloq.h"
+#include "codebook/codebook.h"
+#include "forms/multilinetextbox.h"
+#include "forms/windows1252.h"
+
+namespace codebook {
+
+std::string codeBookText(const CodeBook &book)
+{
+    std::string text;
+    for (int code = 'A'; code <= 'Z'; ++code) {
+        const std::string letter = forms::characterOf(code);
+        text += letter + ' ' + book.lookUp(letter) + "\r\n";
+    }
+    return text;
+}
+
+void RefreshCodeBook(app::frmVelloq &form)
+{
+    form.txtcode->setText(codeBookText(form.codebook));
+}
+
+} // namespace codebook

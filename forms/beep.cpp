@@ -1,0 +1,12 @@
+#include "forms/beep.h"
+
+#include <QApplication>
+
+namespace forms {
+
+void beep()
+{
+    QApplication::beep();
+}
+
+} // namespace forms

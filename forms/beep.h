@@ -1,0 +1,8 @@
+#pragma once
+
+namespace forms {
+
+// The system's warning sound, for an action that changed nothing.
+void beep();
+
+} // namespace forms

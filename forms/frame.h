@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <cstdint>
+#include <functional>
+
+namespace forms {
+
+// A titled frame that takes a click anywhere on its face not covered by a shown control.
+class Frame : public QGroupBox {
+public:
+    Frame(const QString &caption, QWidget *parent);
+
+    std::function<void()> Click;
+
+    void setBackColor(std::uint32_t bgr);
+    std::uint32_t backColor() const;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace forms

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+namespace forms {
+
+// A caption centred horizontally, its lines starting at the top, wrapping at word boundaries.
+// A label is a control of its own: a click on it does not reach the frame beneath.
+class Label : public QLabel {
+public:
+    Label(const QString &caption, QWidget *parent);
+};
+
+// A sunken box that shows its picture at natural size from the top-left corner, cut off if larger.
+class PictureBox : public QLabel {
+public:
+    PictureBox(const QPixmap &picture, QWidget *parent);
+};
+
+} // namespace forms

@@ -1,0 +1,89 @@
+#include "forms/multilinetextbox.h"
+
+#include "forms/windows1252.h"
+
+#include <QCoreApplication>
+#include <QTextCursor>
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+const QEvent::Type kCatchUpEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+}
+
+MultiLineTextBox::MultiLineTextBox(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!showing_)
+            userEdited();
+    });
+}
+
+bool MultiLineTextBox::event(QEvent *event)
+{
+    showPending();
+    if (event->type() == kCatchUpEvent) {
+        catchUpPosted_ = false;
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+bool MultiLineTextBox::viewportEvent(QEvent *event)
+{
+    showPending();
+    return QPlainTextEdit::viewportEvent(event);
+}
+
+void MultiLineTextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (QKeyEvent *key = keyAfterKeyPress(event))
+        QPlainTextEdit::keyPressEvent(key);
+}
+
+void MultiLineTextBox::showWholeText()
+{
+    catchUp(0);
+}
+
+void MultiLineTextBox::showAppendedFrom(std::size_t offset)
+{
+    catchUp(offset);
+}
+
+std::string MultiLineTextBox::shownText() const
+{
+    return fromDocumentText(document()->toRawText());
+}
+
+void MultiLineTextBox::catchUp(std::size_t offset)
+{
+    pendingFrom_ = std::min(pendingFrom_, offset);
+    if (!catchUpPosted_) {
+        catchUpPosted_ = true;
+        QCoreApplication::postEvent(this, new QEvent(kCatchUpEvent));
+    }
+}
+
+void MultiLineTextBox::showPending()
+{
+    if (pendingFrom_ == kNothingPending || showing_)
+        return;
+    const std::size_t from = std::exchange(pendingFrom_, kNothingPending);
+    const std::string &text = heldText();
+    showing_ = true;
+    if (from == 0) {
+        setPlainText(toDocumentText(text));
+    } else {
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(toDocumentText(std::string_view(text).substr(from), text[from - 1]));
+    }
+    showing_ = false;
+}
+
+} // namespace forms

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "forms/textbox.h"
+
+#include <QPlainTextEdit>
+
+namespace forms {
+
+// A multi-line text box. What procedures set is shown once their event has run, not once per
+// change: the widget catches up before it handles any event of its own, painting included.
+class MultiLineTextBox : public QPlainTextEdit, public TextBox {
+public:
+    explicit MultiLineTextBox(QWidget *parent);
+
+protected:
+    bool event(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+    void showWholeText() override;
+    void showAppendedFrom(std::size_t offset) override;
+    std::string shownText() const override;
+
+private:
+    void catchUp(std::size_t offset);
+    void showPending();
+
+    static constexpr std::size_t kNothingPending = std::string::npos;
+    std::size_t pendingFrom_ = kNothingPending;
+    bool catchUpPosted_ = false;
+    bool showing_ = false;
+};
+
+} // namespace forms

@@ -1,0 +1,68 @@
+#include "forms/textbox.h"
+
+#include "forms/keyascii.h"
+#include "forms/windows1252.h"
+
+#include <QKeyEvent>
+
+namespace forms {
+
+TextBox::~TextBox() = default;
+
+const std::string &TextBox::text() const
+{
+    if (editedByUser_) {
+        text_ = shownText();
+        editedByUser_ = false;
+    }
+    return text_;
+}
+
+void TextBox::setText(std::string_view text)
+{
+    if (this->text() == text)
+        return;
+    text_ = text;
+    showWholeText();
+    raiseChange();
+}
+
+void TextBox::append(std::string_view more)
+{
+    if (more.empty())
+        return;
+    const std::size_t offset = text().size();
+    text_ += more;
+    showAppendedFrom(offset);
+    raiseChange();
+}
+
+QKeyEvent *TextBox::keyAfterKeyPress(QKeyEvent *event)
+{
+    const std::optional<int> code = keyAsciiOf(*event);
+    if (!code || !KeyPress)
+        return event;
+    int keyAscii = *code;
+    KeyPress(keyAscii);
+    if (keyAscii == *code)
+        return event;
+    if (keyAscii == 0)
+        return nullptr;
+    replacedKey_ = std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                                               toUnicode(characterOf(keyAscii)));
+    return replacedKey_.get();
+}
+
+void TextBox::userEdited()
+{
+    editedByUser_ = true;
+    raiseChange();
+}
+
+void TextBox::raiseChange()
+{
+    if (Change)
+        Change();
+}
+
+} // namespace forms

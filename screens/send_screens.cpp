@@ -1,0 +1,48 @@
+#include "screens/send_screens.h"
+
+#include "app/frmVelloq.h"
+#include "forms/commandbutton.h"
+#include "forms/frame.h"
+#include "forms/label.h"
+#include "forms/multilinetextbox.h"
+#include "forms/singlelinetextbox.h"
+
+namespace screens {
+
+void cmdSendMsg_Click(app::frmVelloq &form)
+{
+    form.lblsent->show();
+    form.cmdGoAgain->show();
+    form.cmderase->hide();
+    form.cmdre->hide();
+    form.cmdSendMsg->hide();
+    form.picVelloq->show();
+    form.txtchange->hide();
+    form.txtcode->hide();
+    form.txtin->hide();
+    form.txtencrypt->hide();
+    form.cmdclear->hide();
+    form.frmchange->hide();
+    form.Frame1->hide();
+}
+
+void cmdGoAgain_Click(app::frmVelloq &form)
+{
+    form.lblsent->hide();
+    form.cmdGoAgain->hide();
+    form.cmdclear->press();
+    form.cmderase->show();
+    form.cmdre->show();
+    form.cmdSendMsg->show();
+    form.picVelloq->hide();
+    form.txtchange->hide();
+    form.txtcode->show();
+    form.txtin->show();
+    form.txtin->setText("");
+    form.txtencrypt->show();
+    form.cmdclear->show();
+    form.frmchange->show();
+    form.Frame1->show();
+}
+
+} // namespace screens
