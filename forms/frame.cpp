@@ -3,6 +3,7 @@
 #include "forms/appearance.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace forms {
 
@@ -21,6 +22,26 @@ void Frame::setBackColor(std::uint32_t bgr)
 std::uint32_t Frame::backColor() const
 {
     return bgrOf(palette().color(QPalette::Window));
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor face = palette().color(QPalette::Window);
+    painter.fillRect(rect(), face);
+
+    // An etched border whose top edge runs through the middle of the caption.
+    const QFontMetrics metrics(font());
+    const QRect border = rect().adjusted(0, metrics.height() / 2, -2, -2);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(border);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.translated(1, 1));
+
+    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, face);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
 }
 
 void Frame::mousePressEvent(QMouseEvent *event)

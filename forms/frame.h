@@ -18,6 +18,8 @@ public:
     std::uint32_t backColor() const;
 
 protected:
+    // Drawn by hand: the toolkit's styles tint a group box's face, and ours must show its colour.
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

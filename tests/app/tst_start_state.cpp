@@ -1,0 +1,156 @@
+#include "forms/appearance.h"
+#include "forms/commandbutton.h"
+#include "forms/frame.h"
+#include "forms/label.h"
+#include "forms/multilinetextbox.h"
+#include "forms/singlelinetextbox.h"
+#include "window_driver.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+// The window's own controls, leaving out the parts Qt builds inside them (viewports, scroll bars).
+QList<QWidget *> controlsOf(const app::frmVelloq &form)
+{
+    QList<QWidget *> controls;
+    for (QWidget *child : form.findChildren<QWidget *>())
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
+            controls << child;
+    return controls;
+}
+
+QStringList shownControls(const app::frmVelloq &form)
+{
+    QStringList shown;
+    for (const QWidget *control : controlsOf(form))
+        if (!control->isHidden())
+            shown << control->objectName();
+    shown.sort();
+    return shown;
+}
+
+} // namespace
+
+class TestStartState : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::prepareApplication(*qApp); }
+
+    void windowAndItsNineteenControls()
+    {
+        const auto form = testing::openWindow();
+        QCOMPARE(form->windowTitle(), QStringLiteral("The Quenmark"));
+        QCOMPARE(form->size(), QSize(498, 539));
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(128, 128, 255));
+        QVERIFY(!form->windowIcon().isNull());
+        QVERIFY(form->minimumSize() != form->maximumSize());
+
+        QCOMPARE(controlsOf(*form).size(), 19);
+        QCOMPARE(form->findChild<QWidget *>("lblcleartext")->parentWidget(), form->frmchange);
+        QCOMPARE(form->txtchange->parentWidget(), form.get());
+
+        const QRect client(0, 0, 498, 539);
+        for (const QWidget *control : controlsOf(*form))
+            if (control->parentWidget() == form.get())
+                QVERIFY2(client.contains(control->geometry()), qPrintable(control->objectName()));
+        QCOMPARE(form->txtcode->geometry(), QRect(216, 136, 73, 393));
+        QCOMPARE(form->lblcleartext->geometry(), QRect(24, 32, 57, 57));
+        QCOMPARE(form->txtcode->geometry().bottom(), form->frmchange->geometry().bottom());
+        QCOMPARE(form->picVelloq->pixmap().size(), QSize(131, 131));
+    }
+
+    void startStateShowsTheWorkingScreenWithTheDialogueClosed()
+    {
+        const auto form = testing::openWindow();
+        QCOMPARE(shownControls(*form),
+                 QStringList({"Frame1", "cmdSendMsg", "cmdclear", "cmderase", "cmdre", "frmchange",
+                              "lblcode", "lblencrypt", "lbltype", "txtcode", "txtencrypt", "txtin"}));
+        QCOMPARE(form->txtin->text(), std::string());
+        QCOMPARE(form->txtencrypt->text(), std::string());
+        QCOMPARE(form->txtchange->text(), std::string());
+        QCOMPARE(form->txtnewletter->text(), std::string());
+        QCOMPARE(form->txtcode->text().size(), std::size_t(130));
+        QCOMPARE(form->txtcode->toPlainText().split('\n').size(), 27);
+        QCOMPARE(form->frmchange->backColor(), 0xFFC0FFu);
+        QCOMPARE(form->changeletter, std::string());
+        QCOMPARE(QApplication::focusWidget(), form->txtin);
+    }
+
+    void colours()
+    {
+        const auto form = testing::openWindow();
+        QCOMPARE(form->txtin->palette().color(QPalette::Base), QColor(192, 192, 255));
+        QCOMPARE(form->txtencrypt->palette().color(QPalette::Base), QColor(192, 0, 192));
+        QCOMPARE(form->txtencrypt->palette().color(QPalette::Text), QColor(224, 224, 224));
+        QCOMPARE(form->txtcode->palette().color(QPalette::Base), QColor(255, 255, 192));
+        QCOMPARE(form->cmdre->palette().color(QPalette::Button), QColor(255, 255, 192));
+        QCOMPARE(form->cmdGoAgain->palette().color(QPalette::Button), QColor(255, 0, 0));
+        QCOMPARE(form->lblsent->palette().color(QPalette::Window), QColor(128, 255, 128));
+        QCOMPARE(form->lblsent->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(form->lbltype->palette().color(QPalette::WindowText), QColor(224, 224, 224));
+        QVERIFY(!form->lblcleartext->autoFillBackground());
+
+        // What reaches the screen, not only what was asked for.
+        const QImage shot = form->grab().toImage();
+        QCOMPARE(shot.pixelColor(form->txtin->geometry().center()), QColor(192, 192, 255));
+        QCOMPARE(shot.pixelColor(form->txtencrypt->geometry().center()), QColor(192, 0, 192));
+        QCOMPARE(shot.pixelColor(form->frmchange->geometry().center()), QColor(255, 192, 255));
+        QCOMPARE(shot.pixelColor(490, 530), QColor(128, 128, 255));
+    }
+
+    void fontsAreTheNamedFaces()
+    {
+        const auto form = testing::openWindow();
+        QCOMPARE(form->Frame1->font().family(), QStringLiteral("Comic Sans MS"));
+        QVERIFY(form->Frame1->font().bold() && form->Frame1->font().italic());
+        QCOMPARE(form->cmdclear->font().pointSizeF(), 9.75);
+        QCOMPARE(form->txtencrypt->font().family(), QStringLiteral("Verdana"));
+        QVERIFY(form->txtencrypt->font().bold() && form->txtencrypt->font().italic());
+        QCOMPARE(form->lblsent->font().pointSizeF(), 60.0);
+        QVERIFY(form->lblsent->wordWrap());
+    }
+
+    void tabVisitsTheShownControlsInTabIndexOrder()
+    {
+        const auto form = testing::openWindow();
+        const QList<QWidget *> expected = {form->cmderase, form->cmdre, form->cmdclear, form->txtcode,
+                                           form->txtencrypt, form->cmdSendMsg, form->txtin};
+        for (QWidget *next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), form->cmdSendMsg);
+        QCOMPARE(form->txtin->text(), std::string());
+        QCOMPARE(form->txtencrypt->text(), std::string());
+    }
+
+    void readOnlyBoxesIgnoreTyping()
+    {
+        const auto form = testing::openWindow();
+        const std::string book = form->txtcode->text();
+        QTest::keyClicks(form->txtcode, "xy");
+        QTest::keyClick(form->txtcode, Qt::Key_Backspace);
+        QTest::keyClicks(form->txtencrypt, "xy");
+        QCOMPARE(form->txtcode->text(), book);
+        QCOMPARE(form->txtencrypt->text(), std::string());
+    }
+
+    void resizingMovesNothing()
+    {
+        const auto form = testing::openWindow();
+        QHash<QString, QRect> before;
+        for (const QWidget *control : controlsOf(*form))
+            before.insert(control->objectName(), control->geometry());
+        form->resize(900, 800);
+        QCoreApplication::processEvents();
+        for (const QWidget *control : controlsOf(*form))
+            QCOMPARE(control->geometry(), before.value(control->objectName()));
+    }
+};
+
+QTEST_MAIN(TestStartState)
+#include "tst_start_state.moc"

@@ -1,0 +1,61 @@
+#pragma once
+
+// Drives the real window as a user would: key presses, clicks and pastes through Qt's events.
+
+#include "app/frmVelloq.h"
+#include "app/startup.h"
+#include "forms/windows1252.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include <memory>
+#include <string_view>
+
+namespace testing {
+
+// A shown, active window in its start state.
+inline std::unique_ptr<app::frmVelloq> openWindow()
+{
+    auto form = std::make_unique<app::frmVelloq>();
+    form->show();
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qFatal("the window did not become active");
+    return form;
+}
+
+// Types Windows-1252 text key by key. QTest::keyClicks cannot send every character, so each
+// printable character goes as an event with its text; CR and LF press Enter, 8 Backspace.
+inline void type(QWidget *box, std::string_view ansi)
+{
+    for (char byte : ansi) {
+        switch (byte) {
+        case '\r':
+        case '\n': QTest::keyClick(box, Qt::Key_Return); break;
+        case '\b': QTest::keyClick(box, Qt::Key_Backspace); break;
+        default: {
+            const QString text = forms::toUnicode(std::string_view(&byte, 1));
+            QTest::sendKeyEvent(QTest::KeyAction::Click, box, Qt::Key_unknown, text, Qt::NoModifier);
+        }
+        }
+    }
+}
+
+inline void paste(QWidget *box, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+inline void click(QWidget *control, QPoint where = {})
+{
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, where.isNull() ? control->rect().center() : where);
+}
+
+inline QWidget *focused(const app::frmVelloq &form)
+{
+    return form.focusWidget();
+}
+
+} // namespace testing
