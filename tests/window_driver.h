@@ -4,6 +4,11 @@
 
 #include "app/frmVelloq.h"
 #include "app/startup.h"
+#include "forms/commandbutton.h"
+#include "forms/frame.h"
+#include "forms/label.h"
+#include "forms/multilinetextbox.h"
+#include "forms/singlelinetextbox.h"
 #include "forms/windows1252.h"
 
 #include <QApplication>
@@ -56,6 +61,39 @@ inline void click(QWidget *control, QPoint where = {})
 inline QWidget *focused(const app::frmVelloq &form)
 {
     return form.focusWidget();
+}
+
+// The window's own controls, leaving out the parts Qt builds inside them (viewports, scroll bars).
+inline QList<QWidget *> controlsOf(const app::frmVelloq &form)
+{
+    QList<QWidget *> controls;
+    for (QWidget *child : form.findChildren<QWidget *>())
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
+            controls << child;
+    return controls;
+}
+
+// The names of the controls the window would show, sorted; a hidden frame hides what it contains.
+inline QStringList shownControls(const app::frmVelloq &form)
+{
+    QStringList shown;
+    for (const QWidget *control : controlsOf(form))
+        if (control->isVisibleTo(&form))
+            shown << control->objectName();
+    shown.sort();
+    return shown;
+}
+
+// Where a user's key presses go: the control that holds the focus.
+inline void typeIntoFocus(const app::frmVelloq &form, std::string_view ansi)
+{
+    type(focused(form), ansi);
+}
+
+// A point on the face of "Click to Change Code Book" that no control covers.
+inline void clickChangeFrame(app::frmVelloq &form)
+{
+    click(form.frmchange, QPoint(100, 60));
 }
 
 } // namespace testing

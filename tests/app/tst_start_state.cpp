@@ -9,29 +9,8 @@
 #include <QSet>
 #include <QTest>
 
-namespace {
-
-// The window's own controls, leaving out the parts Qt builds inside them (viewports, scroll bars).
-QList<QWidget *> controlsOf(const app::frmVelloq &form)
-{
-    QList<QWidget *> controls;
-    for (QWidget *child : form.findChildren<QWidget *>())
-        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
-            controls << child;
-    return controls;
-}
-
-QStringList shownControls(const app::frmVelloq &form)
-{
-    QStringList shown;
-    for (const QWidget *control : controlsOf(form))
-        if (!control->isHidden())
-            shown << control->objectName();
-    shown.sort();
-    return shown;
-}
-
-} // namespace
+using testing::controlsOf;
+using testing::shownControls;
 
 class TestStartState : public QObject {
     Q_OBJECT

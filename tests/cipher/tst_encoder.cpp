@@ -1,0 +1,76 @@
+#include "cipher/encoder.h"
+#include "codebook/codebook.h"
+#include "window_driver.h"
+
+#include <QTest>
+
+using testing::type;
+
+class TestEncoder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::prepareApplication(*qApp); }
+
+    void everyCodeEnciphersToOneCharacter()
+    {
+        codebook::CodeBook book;
+        for (int code = 'A'; code <= 'Z'; ++code)
+            book.add(forms::characterOf(code), forms::characterOf(code == 'H' ? 'Q' : code));
+        for (int code = 0; code < 256; ++code) {
+            const std::string out = cipher::encipher(book, code);
+            QCOMPARE(out.size(), std::size_t(1));
+            const unsigned char upper = forms::ansiUpper(static_cast<unsigned char>(code));
+            const bool letter = upper >= 'A' && upper <= 'Z';
+            QCOMPARE(forms::codeOf(out.front()), letter ? (upper == 'H' ? int('Q') : int(upper)) : int(upper));
+        }
+    }
+
+    void typingEnciphersEachKeyPress()
+    {
+        const auto form = testing::openWindow();
+        type(form->txtin, "Hi there 7?");
+        QCOMPARE(form->txtencrypt->text(), std::string("HI THERE 7?"));
+        QCOMPARE(form->txtin->text(), std::string("Hi there 7?"));
+        type(form->txtin, "\xE9\xFF\xDF");  // é ÿ ß
+        QCOMPARE(form->txtencrypt->text(), std::string("HI THERE 7?\xC9\x9F\xDF"));
+    }
+
+    void controlKeysAppendThemselvesAndNothingIsDeleted()
+    {
+        const auto form = testing::openWindow();
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        type(form->txtin, "ab");
+        QTest::keyClick(form->txtin, Qt::Key_Backspace);
+        QTest::keyClick(form->txtin, Qt::Key_Return);
+        QTest::keyClick(form->txtin, Qt::Key_Escape);
+        QTest::keyClick(form->txtin, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(form->txtin, Qt::Key_Delete);
+        QTest::keyClick(form->txtin, Qt::Key_Left);
+        QTest::keyClick(form->txtin, Qt::Key_Tab);
+        QCOMPARE(form->txtencrypt->text(), std::string("AB\b\r\x1b\x16"));
+        QCOMPARE(form->txtin->text(), std::string("a\r\npasted"));
+    }
+
+    void charactersOutsideThePageEncipherAsQuestionMarks()
+    {
+        const auto form = testing::openWindow();
+        for (const char *text : {"Ж", "漢", "\xF0\x9F\x98\x80"})
+            QTest::sendKeyEvent(QTest::KeyAction::Click, form->txtin, Qt::Key_unknown, QString::fromUtf8(text), Qt::NoModifier);
+        QCOMPARE(form->txtencrypt->text(), std::string("???"));
+    }
+
+    void typingAtLengthShowsEveryCharacter()
+    {
+        const auto form = testing::openWindow();
+        const std::string line(70, 'x');
+        for (int i = 0; i < 20; ++i)
+            type(form->txtin, line + "\r");
+        QCoreApplication::processEvents();
+        QCOMPARE(form->txtencrypt->blockCount(), 21);
+        QCOMPARE(form->txtencrypt->toPlainText().size(), 20 * 71);
+    }
+};
+
+QTEST_MAIN(TestEncoder)
+#include "tst_encoder.moc"

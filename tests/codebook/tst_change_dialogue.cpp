@@ -1,0 +1,184 @@
+#include "codebook/change_dialogue.h"
+#include "window_driver.h"
+
+#include <QTest>
+
+using testing::clickChangeFrame;
+using testing::focused;
+using testing::typeIntoFocus;
+
+namespace {
+
+std::string lineOf(const app::frmVelloq &form, char letter)
+{
+    return form.txtcode->text().substr(static_cast<std::size_t>(letter - 'A') * 5, 5);
+}
+
+bool dialogueAtSecondStep(const app::frmVelloq &form)
+{
+    return !form.lblcleartext->isHidden() && !form.txtchange->isHidden() && !form.lblnewletter->isHidden()
+           && !form.txtnewletter->isHidden() && form.frmchange->backColor() == codebook::kDialogueOpenColor;
+}
+
+} // namespace
+
+class TestChangeDialogue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::prepareApplication(*qApp); }
+
+    void theUsualRoad()
+    {
+        const auto form = testing::openWindow();
+        clickChangeFrame(*form);
+        QVERIFY(!form->lblcleartext->isHidden() && !form->txtchange->isHidden());
+        QVERIFY(form->lblnewletter->isHidden() && form->txtnewletter->isHidden());
+        QCOMPARE(form->frmchange->backColor(), 0xFFFFFFu);
+        QCOMPARE(focused(*form), form->txtchange);
+
+        typeIntoFocus(*form, "h");
+        QCOMPARE(form->changeletter, std::string("h"));
+        QCOMPARE(form->txtchange->text(), std::string("h"));
+        QVERIFY(dialogueAtSecondStep(*form));
+        QCOMPARE(focused(*form), form->txtnewletter);
+
+        const std::string before = form->txtcode->text();
+        typeIntoFocus(*form, "q");
+        QCOMPARE(form->codebook.lookUp("H"), std::string("Q"));
+        QCOMPARE(lineOf(*form, 'H'), std::string("H Q\r\n"));
+        std::string expected = before;
+        expected[7 * 5 + 2] = 'Q';
+        QCOMPARE(form->txtcode->text(), expected);
+        QCOMPARE(focused(*form), form->cmdre);
+        QCOMPARE(form->txtnewletter->text(), std::string("q"));  // the box took the key after all
+        QVERIFY(dialogueAtSecondStep(*form));
+
+        QTest::keyClicks(form->txtin, "hah");
+        QCOMPARE(form->txtencrypt->text(), std::string("QAQ"));
+    }
+
+    void anyCharacterCanBecomeACodeLetter_data()
+    {
+        QTest::addColumn<QByteArray>("clear");
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("same letter") << QByteArray("H") << QByteArray("H") << QByteArray("H H\r\n");
+        QTest::newRow("upper-cased") << QByteArray("a") << QByteArray("z") << QByteArray("A Z\r\n");
+        QTest::newRow("digit") << QByteArray("b") << QByteArray("7") << QByteArray("B 7\r\n");
+        QTest::newRow("space") << QByteArray("c") << QByteArray(" ") << QByteArray("C  \r\n");
+        QTest::newRow("backspace") << QByteArray("d") << QByteArray("\b") << QByteArray("D \b\r\n");
+        QTest::newRow("accented") << QByteArray("e") << QByteArray("\xE9") << QByteArray("E \xC9\r\n");
+    }
+
+    void anyCharacterCanBecomeACodeLetter()
+    {
+        QFETCH(QByteArray, clear);
+        QFETCH(QByteArray, code);
+        QFETCH(QByteArray, line);
+        const auto form = testing::openWindow();
+        clickChangeFrame(*form);
+        typeIntoFocus(*form, clear.toStdString());
+        typeIntoFocus(*form, code.toStdString());
+        QCOMPARE(lineOf(*form, forms::ansiUpper(clear.toStdString()).front()), line.toStdString());
+        QCOMPARE(form->codebook.size(), std::size_t(26));
+        QCOMPARE(focused(*form), form->cmdre);
+    }
+
+    void twoLettersMayShareACodeLetter()
+    {
+        const auto form = testing::openWindow();
+        for (const char *change : {"ax", "bx"}) {
+            clickChangeFrame(*form);
+            testing::type(form->txtchange, std::string_view(change, 1));
+            testing::type(form->txtnewletter, std::string_view(change + 1, 1));
+            form->txtchange->setText("");
+        }
+        QCOMPARE(lineOf(*form, 'A'), std::string("A X\r\n"));
+        QCOMPARE(lineOf(*form, 'B'), std::string("B X\r\n"));
+        QCOMPARE(lineOf(*form, 'X'), std::string("X X\r\n"));
+    }
+
+    void secondClickKeepsTheLetterAndTakesTheFocusBack()
+    {
+        const auto form = testing::openWindow();
+        clickChangeFrame(*form);
+        typeIntoFocus(*form, "h");
+        clickChangeFrame(*form);
+        QCOMPARE(focused(*form), form->txtchange);
+        QCOMPARE(form->txtchange->text(), std::string("h"));
+        QVERIFY(dialogueAtSecondStep(*form));
+    }
+
+    void aSecondCharacterBecomesTheLetter()
+    {
+        const auto form = testing::openWindow();
+        clickChangeFrame(*form);
+        typeIntoFocus(*form, "h");
+        typeIntoFocus(*form, "q");
+        testing::click(form->txtchange);
+        QCOMPARE(focused(*form), form->txtchange);
+        typeIntoFocus(*form, "k");
+        QCOMPARE(form->changeletter, std::string("k"));
+        QCOMPARE(form->txtchange->text(), std::string("hk"));
+        QCOMPARE(focused(*form), form->txtnewletter);
+        typeIntoFocus(*form, "w");
+        QCOMPARE(lineOf(*form, 'K'), std::string("K W\r\n"));
+        QCOMPARE(lineOf(*form, 'H'), std::string("H Q\r\n"));
+
+        // Typing into the new-letter box again replaces the same entry once more.
+        testing::click(form->txtnewletter);
+        typeIntoFocus(*form, "z");
+        QCOMPARE(lineOf(*form, 'K'), std::string("K Z\r\n"));
+        QCOMPARE(form->txtnewletter->text(), std::string("qwz"));
+    }
+
+    void backspaceInAnEmptyBoxSetsTheLetterWithoutAChange()
+    {
+        const auto form = testing::openWindow();
+        clickChangeFrame(*form);
+        QTest::keyClick(form->txtchange, Qt::Key_Backspace);
+        QCOMPARE(form->changeletter, std::string("\b"));
+        QVERIFY(form->txtnewletter->isHidden());
+        QCOMPARE(focused(*form), form->txtchange);
+    }
+
+    // Text can reach the cleartext box without a key press; the letter is then not a key.
+    void aKeyWithNoLetterToChangeChangesNothing()
+    {
+        const auto form = testing::openWindow();
+        clickChangeFrame(*form);
+        testing::paste(form->txtchange, QStringLiteral("h"));
+        QCOMPARE(form->changeletter, std::string("\x16"));
+        QCOMPARE(focused(*form), form->txtnewletter);
+        const std::string book = form->txtcode->text();
+        typeIntoFocus(*form, "q");
+        QCOMPARE(form->txtcode->text(), book);
+        QCOMPARE(form->codebook.size(), std::size_t(26));
+        QCOMPARE(form->codebook.lookUp("H"), std::string("H"));
+        QCOMPARE(focused(*form), form->txtnewletter);
+        QCOMPARE(form->txtnewletter->text(), std::string("q"));
+
+        for (const char *letter : {"7", " ", "\xE9", "\b"}) {
+            testing::type(form->txtchange, letter);
+            testing::type(form->txtnewletter, "x");
+        }
+        QCOMPARE(form->txtcode->text(), book);
+    }
+
+    void aKeyBeforeAnyLetterWasTypedChangesNothing()
+    {
+        const auto form = testing::openWindow();
+        clickChangeFrame(*form);
+        QGuiApplication::clipboard()->setText(QStringLiteral("h"));
+        form->txtchange->paste();  // as the context menu's Paste does: no key press
+        QCOMPARE(form->changeletter, std::string());
+        const std::string book = form->txtcode->text();
+        testing::type(form->txtnewletter, "q");
+        QCOMPARE(form->txtcode->text(), book);
+        QCOMPARE(form->codebook.size(), std::size_t(26));
+    }
+};
+
+QTEST_MAIN(TestChangeDialogue)
+#include "tst_change_dialogue.moc"
