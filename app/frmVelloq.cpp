@@ -134,11 +134,11 @@ void frmVelloq::createControls()
 
     lblcleartext = named(new forms::Label(QStringLiteral("Enter Cleartext Letter to Change"), frmchange), "lblcleartext");
     forms::place(*lblcleartext, 360, 480, 855, 855);
-    lblcleartext->setFont(QFont());
+    lblcleartext->setFont(forms::defaultFont());
 
     lblnewletter = named(new forms::Label(QStringLiteral("New Code Letter"), frmchange), "lblnewletter");
     forms::place(*lblnewletter, 1800, 480, 855, 735);
-    lblnewletter->setFont(QFont());
+    lblnewletter->setFont(forms::defaultFont());
 
     txtchange = named(new forms::SingleLineTextBox(this), "txtchange");
     forms::place(*txtchange, 480, 6960, 855, 735);

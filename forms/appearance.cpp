@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -34,6 +35,13 @@ QFont fontOf(const char *face, qreal points, FontStyle style)
     font.setPointSizeF(points);
     font.setBold(style == FontStyle::BoldItalic);
     font.setItalic(style == FontStyle::BoldItalic);
+    return font;
+}
+
+QFont defaultFont()
+{
+    QFont font = QApplication::font();
+    font.setResolveMask(QFont::AllPropertiesResolved);  // so it is not merged with the container's
     return font;
 }
 

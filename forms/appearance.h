@@ -17,6 +17,8 @@ void setColor(QWidget &widget, QPalette::ColorRole role, std::uint32_t bgr);
 
 enum class FontStyle { Regular, BoldItalic };
 QFont fontOf(const char *face, qreal points, FontStyle style = FontStyle::Regular);
+// The toolkit's ordinary font, for a control whose container has a font of its own.
+QFont defaultFont();
 
 // Positions and sizes are in twips: 1440 to the inch, 15 to the pixel at 96 dots per inch.
 int pixelsOf(int twips);

@@ -47,7 +47,7 @@ void Frame::paintEvent(QPaintEvent *)
 void Frame::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
-    QGroupBox::mousePressEvent(event);
+    event->accept();
 }
 
 void Frame::mouseReleaseEvent(QMouseEvent *event)

@@ -90,6 +90,8 @@ private slots:
         QVERIFY(form->txtencrypt->font().bold() && form->txtencrypt->font().italic());
         QCOMPARE(form->lblsent->font().pointSizeF(), 60.0);
         QVERIFY(form->lblsent->wordWrap());
+        for (const QWidget *label : {form->lblcleartext, form->lblnewletter})  // not the frame's face
+            QCOMPARE(label->font(), QApplication::font());
     }
 
     void tabVisitsTheShownControlsInTabIndexOrder()
