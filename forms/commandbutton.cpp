@@ -1,7 +1,9 @@
 #include "forms/commandbutton.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 
 namespace forms {
 
@@ -17,15 +19,20 @@ CommandButton::CommandButton(const QString &caption, QWidget *parent)
 
 void CommandButton::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect inside = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(inside, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(), caption,
-                         QPalette::ButtonText);
+    QPainter painter(this);
+    const QBrush face = palette().button();
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
+
+    const int shift = isDown() ? 1 : 0;
+    const QRect inside = rect().adjusted(4 + shift, 4 + shift, -4 + shift, -4 + shift);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = inside;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(inside, Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
 void CommandButton::press()

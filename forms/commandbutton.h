@@ -16,7 +16,8 @@ public:
     void press();
 
 protected:
-    // Qt draws a button's caption on one line; ours wraps at word boundaries when it must.
+    // Drawn by hand: the whole face in the button's colour, the caption wrapping at word
+    // boundaries when it must (the toolkit's styles tint the face and keep captions on one line).
     void paintEvent(QPaintEvent *event) override;
 };
 

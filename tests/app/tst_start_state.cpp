@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(at(form->frmchange), QColor(255, 192, 255));
         QCOMPARE(shot.pixelColor(form->txtcode->geometry().topLeft() + QPoint(40, 380)), QColor(255, 255, 192));
         QCOMPARE(shot.pixelColor(490, 530), QColor(128, 128, 255));
+        for (const QWidget *button : {form->cmderase, form->cmdre, form->cmdclear, form->cmdSendMsg})
+            QCOMPARE(shot.pixelColor(button->geometry().topLeft() + QPoint(5, 5)), QColor(255, 255, 192));
     }
 
     // The labels lie on the frame's face but take the ordinary font, not the frame's.
