@@ -1,5 +1,7 @@
 #include "forms/commandbutton.h"
 
+#include "forms/events.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -11,10 +13,7 @@ CommandButton::CommandButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (Click)
-            Click();
-    });
+    connect(this, &QPushButton::clicked, this, [this] { runEvent(Click); });
 }
 
 void CommandButton::paintEvent(QPaintEvent *)

@@ -1,6 +1,7 @@
 #include "forms/frame.h"
 
 #include "forms/appearance.h"
+#include "forms/events.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,8 +57,8 @@ void Frame::mouseReleaseEvent(QMouseEvent *event)
                          && rect().contains(event->position().toPoint());
     pressed_ = false;
     QGroupBox::mouseReleaseEvent(event);
-    if (clicked && Click)
-        Click();
+    if (clicked)
+        runEvent(Click);
 }
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "forms/multilinetextbox.h"
 
+#include "forms/events.h"
 #include "forms/windows1252.h"
 
 #include <QCoreApplication>
@@ -8,10 +9,6 @@
 #include <algorithm>
 
 namespace forms {
-
-namespace {
-const QEvent::Type kCatchUpEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
-}
 
 MultiLineTextBox::MultiLineTextBox(QWidget *parent)
     : QPlainTextEdit(parent)
@@ -26,7 +23,7 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent)
 bool MultiLineTextBox::event(QEvent *event)
 {
     showPending();
-    if (event->type() == kCatchUpEvent) {
+    if (event->type() == catchUpEvent()) {
         catchUpPosted_ = false;
         return true;
     }
@@ -65,7 +62,7 @@ void MultiLineTextBox::catchUp(std::size_t offset)
     pendingFrom_ = std::min(pendingFrom_, offset);
     if (!catchUpPosted_) {
         catchUpPosted_ = true;
-        QCoreApplication::postEvent(this, new QEvent(kCatchUpEvent));
+        QCoreApplication::postEvent(this, new QEvent(catchUpEvent()));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "forms/textbox.h"
 
+#include "forms/events.h"
 #include "forms/keyascii.h"
 #include "forms/windows1252.h"
 
@@ -43,7 +44,7 @@ QKeyEvent *TextBox::keyAfterKeyPress(QKeyEvent *event)
     if (!code || !KeyPress)
         return event;
     int keyAscii = *code;
-    KeyPress(keyAscii);
+    runEvent([&] { KeyPress(keyAscii); });
     if (keyAscii == *code)
         return event;
     if (keyAscii == 0)
@@ -61,8 +62,7 @@ void TextBox::userEdited()
 
 void TextBox::raiseChange()
 {
-    if (Change)
-        Change();
+    runEvent(Change);
 }
 
 } // namespace forms

@@ -167,6 +167,25 @@ private slots:
         QCOMPARE(host.other->text(), std::string("a\r\nb\rc\nd"));
     }
 
+    // Appends are shown together when the event ends, before anything else can touch the box.
+    void procedureChangesAreShownWhenTheEventEnds()
+    {
+        Host host;
+        host.other->setText("old");
+        QCoreApplication::processEvents();
+        auto *button = new forms::CommandButton(QStringLiteral("Go"), &host.window);
+        button->Click = [&] {
+            host.other->setText("");
+            for (char byte : std::string("new\r\ntext"))
+                host.other->append(characterOf(byte));
+            QCOMPARE(host.other->toPlainText(), QStringLiteral("old"));
+        };
+        button->press();
+        QCOMPARE(host.other->toPlainText(), QStringLiteral("new\ntext"));
+        host.other->insertPlainText(QStringLiteral("!"));  // as a paste from the context menu does
+        QCOMPARE(host.other->text(), std::string("!new\r\ntext"));
+    }
+
     void tabOnlyMovesTheFocus()
     {
         Host host;

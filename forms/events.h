@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QEvent>
+
+#include <functional>
+
+namespace forms {
+
+// Runs the procedure wired to an event. A multi-line box shows what procedures set only once their
+// event is over, so that a long run of appends costs one update; when the outermost event returns,
+// every such box is brought up to date before anything else can touch it.
+void runEvent(const std::function<void()> &procedure);
+
+// The event a multi-line box posts itself to catch up with the text it holds.
+QEvent::Type catchUpEvent();
+
+} // namespace forms
