@@ -7,6 +7,7 @@
 #include <QTextCursor>
 
 #include <algorithm>
+#include <utility>
 
 namespace forms {
 
