@@ -3,6 +3,8 @@
 Writes two files into app/resources/:
   quenmark.ico - window icon, 32x32 and 16x16, 4-bit Windows palette with masks
   velloq.gif   - 131x131 interlaced GIF87a tile: magnifying glass over letters
+and the same icon as PNGs for the desktop's icon theme and for high-DPI screens:
+  packaging/icons/hicolor/NxN/apps/org.quenmark.Quenmark.png, N = 16 ... 256
 
 Everything is drawn from geometry with a fixed noise seed, so every run gives
 the same bytes. Rerun from the repository root with:
@@ -15,7 +17,13 @@ import random
 import struct
 from pathlib import Path
 
-OUT_DIR = Path(__file__).resolve().parent.parent / "app" / "resources"
+from png_writer import encode_png
+
+ROOT = Path(__file__).resolve().parent.parent
+OUT_DIR = ROOT / "app" / "resources"
+ICON_THEME_DIR = ROOT / "packaging" / "icons" / "hicolor"
+APP_ID = "org.quenmark.Quenmark"
+PNG_SIZES = (16, 32, 48, 64, 128, 256)
 
 # ---------------------------------------------------------------- icon ----
 
@@ -121,6 +129,36 @@ def build_ico(sizes=(32, 16)):
         out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
         offset += len(data)
     return out + b"".join(images)
+
+
+def icon_png(size):
+    """The icon as an RGBA PNG.
+
+    At 16 and 32 pixels these are the .ico's own pixels. Larger sizes keep the
+    outlines as thick as at 32 pixels and average 4x4 samples per pixel, so
+    curves stay smooth instead of stair-stepped.
+    """
+    line, samples = (1.0 / size, 1) if size <= 32 else (1.0 / 32, 4)
+    rows = []
+    for y in range(size):
+        row = bytearray()
+        for x in range(size):
+            r = g = b = opaque = 0
+            for sy in range(samples):
+                for sx in range(samples):
+                    c = icon_pixel((x + (sx + 0.5) / samples) / size,
+                                   (y + (sy + 0.5) / samples) / size, line)
+                    if c is not None:
+                        rgb = WIN16[c]
+                        r, g, b = r + (rgb >> 16), g + ((rgb >> 8) & 0xFF), b + (rgb & 0xFF)
+                        opaque += 1
+            if opaque:
+                row += bytes((round(r / opaque), round(g / opaque), round(b / opaque),
+                              round(255 * opaque / samples ** 2)))
+            else:
+                row += bytes(4)
+        rows.append(row)
+    return encode_png(size, size, rows, alpha=True)
 
 # ---------------------------------------------------------------- tile ----
 
@@ -287,10 +325,14 @@ def build_gif(pixels):
 
 
 def main():
-    OUT_DIR.mkdir(parents=True, exist_ok=True)
-    for name, data in (("quenmark.ico", build_ico()), ("velloq.gif", build_gif(draw_tile()))):
-        (OUT_DIR / name).write_bytes(data)
-        print(f"wrote {OUT_DIR / name} ({len(data)} bytes)")
+    outputs = [(OUT_DIR / "quenmark.ico", build_ico()),
+               (OUT_DIR / "velloq.gif", build_gif(draw_tile()))]
+    outputs += [(ICON_THEME_DIR / f"{s}x{s}" / "apps" / f"{APP_ID}.png", icon_png(s))
+                for s in PNG_SIZES]
+    for path, data in outputs:
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(data)
+        print(f"wrote {path.relative_to(ROOT)} ({len(data)} bytes)")
 
 
 if __name__ == "__main__":
