@@ -61,6 +61,7 @@ frmVelloq::frmVelloq()
     resize(forms::pixelsOf(7470), forms::pixelsOf(8085));
 
     createControls();
+    setAccessibleNames();
     setTabOrder();
     setStackingOrder();
     wireEvents();
@@ -166,6 +167,23 @@ void frmVelloq::createControls()
     picVelloq = named(new forms::PictureBox(QPixmap(QStringLiteral(":/velloq.gif")), this), "picVelloq");
     forms::place(*picVelloq, 5040, 5640, 2000, 2000);
     picVelloq->hide();
+}
+
+// What a screen reader speaks for each control: a box is named by the label that stands over it.
+void frmVelloq::setAccessibleNames()
+{
+    txtin->setAccessibleName(lbltype->text());
+    txtcode->setAccessibleName(lblcode->text());
+    txtencrypt->setAccessibleName(lblencrypt->text());
+    txtchange->setAccessibleName(lblcleartext->text());
+    txtnewletter->setAccessibleName(lblnewletter->text());
+    for (forms::CommandButton *button : {cmderase, cmdre, cmdclear, cmdSendMsg, cmdGoAgain})
+        button->setAccessibleName(button->text());
+    for (forms::Frame *frame : {Frame1, frmchange})
+        frame->setAccessibleName(frame->title());
+    for (forms::Label *label : {lbltype, lblcode, lblencrypt, lblcleartext, lblnewletter, lblsent})
+        label->setAccessibleName(label->text().trimmed());
+    picVelloq->setAccessibleName(QStringLiteral("A magnifying glass over a tile of scattered letters"));
 }
 
 void frmVelloq::setTabOrder()

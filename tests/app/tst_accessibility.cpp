@@ -1,0 +1,119 @@
+#include "window_driver.h"
+
+#include <QAccessible>
+#include <QTest>
+
+using testing::controlsOf;
+using testing::shownControls;
+
+namespace {
+
+QAccessibleInterface *accessibleOf(QObject *object)
+{
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(object);
+    if (!interface)
+        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
+    return interface;
+}
+
+// The controls a screen reader finds by walking down from the window, leaving out hidden ones.
+QStringList reachableControls(const app::frmVelloq &form)
+{
+    const QList<QWidget *> controls = controlsOf(form);
+    QStringList reached;
+    QList<QAccessibleInterface *> pending = {accessibleOf(const_cast<app::frmVelloq *>(&form))};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface *node = pending.takeFirst();
+        if (node->state().invisible)
+            continue;
+        if (controls.contains(node->object()))
+            reached << node->object()->objectName();
+        for (int i = 0; i < node->childCount(); ++i)
+            pending << node->child(i);
+    }
+    reached.sort();
+    return reached;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::prepareApplication(*qApp); }
+
+    void eachControlIsSpokenByItsCaption_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QAccessible::Role>("role");
+        using R = QAccessible::Role;
+        QTest::newRow("txtin") << "txtin" << "Type Clear Message Here" << R::EditableText;
+        QTest::newRow("txtcode") << "txtcode" << "Code Book" << R::EditableText;
+        QTest::newRow("txtencrypt") << "txtencrypt" << "Encrypted Message" << R::EditableText;
+        QTest::newRow("txtchange") << "txtchange" << "Enter Cleartext Letter to Change" << R::EditableText;
+        QTest::newRow("txtnewletter") << "txtnewletter" << "New Code Letter" << R::EditableText;
+        QTest::newRow("cmderase") << "cmderase" << "Erase Message" << R::Button;
+        QTest::newRow("cmdre") << "cmdre" << "Re-encrypt" << R::Button;
+        QTest::newRow("cmdclear") << "cmdclear" << "Clear Encrypted Message" << R::Button;
+        QTest::newRow("cmdSendMsg") << "cmdSendMsg" << "Send Secret Message!" << R::Button;
+        QTest::newRow("cmdGoAgain") << "cmdGoAgain" << "Send New Message" << R::Button;
+        QTest::newRow("Frame1") << "Frame1" << "Quenmark" << R::Grouping;
+        QTest::newRow("frmchange") << "frmchange" << "Click to Change Code Book" << R::Grouping;
+        QTest::newRow("lbltype") << "lbltype" << "Type Clear Message Here" << R::StaticText;
+        QTest::newRow("lblcode") << "lblcode" << "Code Book" << R::StaticText;
+        QTest::newRow("lblencrypt") << "lblencrypt" << "Encrypted Message" << R::StaticText;
+        QTest::newRow("lblcleartext") << "lblcleartext" << "Enter Cleartext Letter to Change" << R::StaticText;
+        QTest::newRow("lblnewletter") << "lblnewletter" << "New Code Letter" << R::StaticText;
+        QTest::newRow("lblsent") << "lblsent" << "MESSAGE HAS BEEN SENT!" << R::StaticText;
+        QTest::newRow("picVelloq") << "picVelloq" << "A magnifying glass over a tile of scattered letters"
+                                   << R::Graphic;
+    }
+
+    void eachControlIsSpokenByItsCaption()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QAccessible::Role, role);
+        const auto form = testing::openWindow();
+        QWidget *widget = form->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QAccessibleInterface *spoken = accessibleOf(widget);
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+        QCOMPARE(spoken->role(), role);
+    }
+
+    void noControlIsLeftUnnamed()
+    {
+        const auto form = testing::openWindow();
+        for (QWidget *control : controlsOf(*form))
+            QVERIFY2(!accessibleOf(control)->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(control->objectName()));
+    }
+
+    void aScreenReaderReachesExactlyTheShownControls()
+    {
+        const auto form = testing::openWindow();
+        QCOMPARE(reachableControls(*form), shownControls(*form));
+
+        testing::clickChangeFrame(*form);
+        testing::type(form->txtchange, "h");
+        QVERIFY(reachableControls(*form).contains("txtnewletter"));
+        QCOMPARE(reachableControls(*form), shownControls(*form));
+
+        testing::click(form->cmdSendMsg);
+        QCOMPARE(reachableControls(*form), shownControls(*form));
+        QVERIFY(reachableControls(*form).contains("picVelloq"));
+    }
+
+    void aScreenReaderReadsTheEncryptedMessage()
+    {
+        const auto form = testing::openWindow();
+        testing::type(form->txtin, "hi!");
+        QCOMPARE(accessibleOf(form->txtencrypt)->text(QAccessible::Value), QStringLiteral("HI!"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
