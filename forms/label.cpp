@@ -1,5 +1,7 @@
 #include "forms/label.h"
 
+#include <QPainter>
+
 namespace forms {
 
 Label::Label(const QString &caption, QWidget *parent)
@@ -18,6 +20,14 @@ PictureBox::PictureBox(const QPixmap &picture, QWidget *parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setPixmap(picture);
     setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawPixmap(contentsRect().topLeft(), pixmap());
 }
 
 } // namespace forms

@@ -15,6 +15,10 @@ public:
 class PictureBox : public QLabel {
 public:
     PictureBox(const QPixmap &picture, QWidget *parent);
+
+protected:
+    // Drawn by hand: QLabel smooths a picture it scales for a high-DPI screen, which blurs it.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace forms
