@@ -1,0 +1,296 @@
+#!/usr/bin/env python3
+"""The real program on a real X server, driven as a person would drive it.
+
+Starts Xvfb on a free display and the program on Qt's xcb platform; types and clicks with
+xdotool; takes screenshots of the window with xwd and checks the colours inside each shown
+control and the window's client size; then closes the window the way a window manager does
+(a WM_DELETE_WINDOW message, since no window manager runs) and checks that the program ends.
+The screenshots are written as PNG files into the output folder.
+
+    tst_real_display.py PROGRAM OUTPUT_FOLDER
+"""
+
+import collections
+import os
+import socket
+import struct
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools"))
+from png_writer import encode_png  # noqa: E402
+
+PERIWINKLE = (128, 128, 255)
+LIGHT_GREY = (224, 224, 224)
+LIGHT_BLUE = (192, 192, 255)
+LIGHT_YELLOW = (255, 255, 192)
+PURPLE = (192, 0, 192)
+PINK = (255, 192, 255)
+WHITE = (255, 255, 255)
+LIGHT_GREEN = (128, 255, 128)
+RED = (255, 0, 0)
+BLACK = (0, 0, 0)
+
+WINDOW_SIZE = (498, 539)
+PATIENCE = 20.0  # seconds for the program to show what an action should bring
+
+
+def rect(left, top, width, height):
+    """A control's box in window pixels, from its twips (15 to the pixel at 96 dots per inch)."""
+    return tuple(round(v / 15) for v in (left, top, width, height))
+
+
+FRAME1 = rect(120, 240, 7095, 855)
+LBLTYPE = rect(360, 1440, 2415, 375)
+TXTIN = rect(120, 2040, 2895, 2295)
+TXTCODE = rect(3240, 2040, 1095 - 270, 5895)  # less its scroll bar
+TXTENCRYPT = rect(4560, 2040, 2775, 2295)
+CMDERASE = rect(120, 4680, 1215, 615)
+CMDRE = rect(1800, 4680, 1215, 615)
+CMDCLEAR = rect(5160, 4680, 1695, 615)
+FRMCHANGE = rect(120, 5520, 3015, 2415)
+LBLNEWLETTER = rect(120 + 1800, 5520 + 480, 855, 735)
+TXTCHANGE = rect(480, 6960, 855, 735)
+TXTNEWLETTER = rect(1920, 6960, 855, 735)
+CMDSENDMSG = rect(5160, 6360, 1695, 615)
+LBLSENT = rect(120, 840, 7215, 4575)
+CMDGOAGAIN = rect(5400, 4440, 1815, 855)
+PICVELLOQ = rect(5040, 5640, 2000, 2000)
+
+
+def centre(box):
+    left, top, width, height = box
+    return left + width // 2, top + height // 2
+
+
+# ------------------------------------------------------------------ screenshots ----
+
+class Screenshot:
+    def __init__(self, width, height, rows):
+        self.width, self.height, self.rows = width, height, rows  # rows of RGB bytes
+
+    def pixel(self, x, y):
+        row = self.rows[y]
+        return tuple(row[3 * x:3 * x + 3])
+
+    def colours(self, box, inset=4):
+        left, top, width, height = box
+        return collections.Counter(self.pixel(x, y)
+                                   for y in range(top + inset, top + height - inset)
+                                   for x in range(left + inset, left + width - inset))
+
+    def save(self, path):
+        path.write_bytes(encode_png(self.width, self.height, self.rows, alpha=False))
+
+
+def parse_xwd(data):
+    """A ZPixmap XWD dump of a TrueColor window: its header is big-endian, its pixels as it says."""
+    fields = struct.unpack(">25I", data[:100])
+    (header_size, _, pixmap_format, _, width, height, _, byte_order, _, _, _, bits_per_pixel,
+     bytes_per_line, _, red_mask, green_mask, blue_mask, _, _, ncolors) = fields[:20]
+    if pixmap_format != 2 or bits_per_pixel != 32:
+        raise RuntimeError(f"unexpected xwd format {pixmap_format}, {bits_per_pixel} bits per pixel")
+    start = header_size + 12 * ncolors
+    order = "little" if byte_order == 0 else "big"
+    shifts = [(mask, (mask & -mask).bit_length() - 1) for mask in (red_mask, green_mask, blue_mask)]
+    rows = []
+    for y in range(height):
+        line = data[start + y * bytes_per_line:start + y * bytes_per_line + 4 * width]
+        row = bytearray()
+        for x in range(0, 4 * width, 4):
+            value = int.from_bytes(line[x:x + 4], order)
+            row += bytes((value & mask) >> shift for mask, shift in shifts)
+        rows.append(bytes(row))
+    return Screenshot(width, height, rows)
+
+
+# ---------------------------------------------------------------- the X server ----
+
+def start_xvfb():
+    """Xvfb on the first free display; returns the process and the display name."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x640x24", "-nolisten", "tcp",
+         "-fp", "built-ins"],
+        pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(read_end, 16)
+        if not chunk:
+            raise RuntimeError("Xvfb did not start")
+        number += chunk
+    os.close(read_end)
+    return server, ":" + number.decode().strip()
+
+
+def request_close(display, window):
+    """Sends WM_DELETE_WINDOW to the window, as a window manager's close box does."""
+    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as x11:
+        x11.connect(f"/tmp/.X11-unix/X{display.lstrip(':').split('.')[0]}")
+        x11.sendall(struct.pack("<BxHHHHxx", ord("l"), 11, 0, 0, 0))  # no authorisation
+        head = receive(x11, 8)
+        if head[0] != 1:
+            raise RuntimeError("the X server refused the connection")
+        receive(x11, 4 * struct.unpack_from("<H", head, 6)[0])
+
+        def intern(name):
+            padded = name.encode() + b"\0" * (-len(name) % 4)
+            x11.sendall(struct.pack("<BBHHxx", 16, 0, 2 + len(padded) // 4, len(name)) + padded)
+            reply = receive(x11, 32)
+            if reply[0] != 1:
+                raise RuntimeError(f"InternAtom {name} failed")
+            return struct.unpack_from("<I", reply, 8)[0]
+
+        protocols, delete_window = intern("WM_PROTOCOLS"), intern("WM_DELETE_WINDOW")
+        event = struct.pack("<BBHII5I", 33, 32, 0, window, protocols, delete_window, 0, 0, 0, 0)
+        x11.sendall(struct.pack("<BBHII", 25, 0, 11, window, 0) + event)  # SendEvent
+        x11.sendall(struct.pack("<BxH", 43, 1))  # GetInputFocus: its reply says all went through
+        if receive(x11, 32)[0] != 1:
+            raise RuntimeError("the close message was refused")
+
+
+def receive(connection, count):
+    data = b""
+    while len(data) < count:
+        chunk = connection.recv(count - len(data))
+        if not chunk:
+            raise RuntimeError("the X server closed the connection")
+        data += chunk
+    return data
+
+
+# ------------------------------------------------------------------ the checks ----
+
+def dominant(shot, box, colour, name):
+    counts = shot.colours(box)
+    found, _ = counts.most_common(1)[0]
+    return [] if found == colour else [f"{name}: mostly {found}, not {colour}"]
+
+
+def has_pixels(shot, box, colour, name, least=10, inset=2):
+    close = sum(n for c, n in shot.colours(box, inset).items()
+                if max(abs(a - b) for a, b in zip(c, colour)) <= 40)
+    return [] if close >= least else [f"{name}: {close} pixels near {colour}, wanted {least}"]
+
+
+def lacks_pixels(shot, box, colour, name):
+    return [f"{name}: shows {colour}"] if not has_pixels(shot, box, colour, name, least=1) else []
+
+
+def working_screen(shot, frame_colour):
+    return (dominant(shot, FRAME1, PERIWINKLE, "Frame1") + has_pixels(shot, FRAME1, LIGHT_GREY, "Frame1 caption", inset=0)
+            + dominant(shot, LBLTYPE, PERIWINKLE, "lbltype") + has_pixels(shot, LBLTYPE, LIGHT_GREY, "lbltype caption", inset=0)
+            + dominant(shot, TXTIN, LIGHT_BLUE, "txtin")
+            + dominant(shot, TXTCODE, LIGHT_YELLOW, "txtcode") + has_pixels(shot, TXTCODE, BLACK, "code book letters")
+            + dominant(shot, TXTENCRYPT, PURPLE, "txtencrypt")
+            + dominant(shot, CMDERASE, LIGHT_YELLOW, "cmderase") + dominant(shot, CMDRE, LIGHT_YELLOW, "cmdre")
+            + dominant(shot, CMDCLEAR, LIGHT_YELLOW, "cmdclear") + dominant(shot, CMDSENDMSG, LIGHT_YELLOW, "cmdSendMsg")
+            + has_pixels(shot, CMDSENDMSG, BLACK, "cmdSendMsg caption")
+            + dominant(shot, FRMCHANGE, frame_colour, "frmchange"))
+
+
+def sent_screen(shot):
+    picture_left, picture_top = PICVELLOQ[0] + 2, PICVELLOQ[1] + 2  # inside the sunken border
+    texture = shot.pixel(picture_left + 120, picture_top + 40)
+    return (dominant(shot, LBLSENT, LIGHT_GREEN, "lblsent") + has_pixels(shot, LBLSENT, RED, "lblsent notice", least=500)
+            + dominant(shot, TXTIN, LIGHT_GREEN, "lblsent over txtin")
+            + dominant(shot, CMDGOAGAIN, RED, "cmdGoAgain")
+            + dominant(shot, FRMCHANGE, PERIWINKLE, "where frmchange was")
+            + ([] if shot.pixel(picture_left + 3, picture_top + 3) == BLACK else ["picVelloq: no black border"])
+            + ([] if min(texture[0], texture[2]) > texture[1] else [f"picVelloq: texture is {texture}"]))
+
+
+# ------------------------------------------------------------------ the session ----
+
+class Session:
+    def __init__(self, program, display, output):
+        self.display, self.output = display, output
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+        for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "WAYLAND_DISPLAY"):
+            self.env.pop(name, None)
+        self.program = subprocess.Popen([program], env=self.env, stdout=subprocess.DEVNULL)
+        found = self.x("xdotool", "search", "--sync", "--onlyvisible", "--name", "^The Quenmark$")
+        self.window = int(found.split()[0])
+        self.x("xdotool", "windowfocus", "--sync", str(self.window))
+
+    def x(self, *command):
+        return subprocess.run(command, env=self.env, check=True, capture_output=True, text=True,
+                              timeout=PATIENCE).stdout
+
+    def screenshot(self):
+        dump = subprocess.run(["xwd", "-id", str(self.window), "-silent"], env=self.env, check=True,
+                              capture_output=True, timeout=PATIENCE).stdout
+        return parse_xwd(dump)
+
+    def client_size(self):
+        info = dict(line.strip().split(": ", 1) for line in self.x("xwininfo", "-id", str(self.window)).splitlines()
+                    if ": " in line)
+        return int(info["Width"]), int(info["Height"])
+
+    def wait_for(self, name, check):
+        """Screenshots until check finds nothing wrong; saves the screen as NAME.png either way."""
+        deadline = time.monotonic() + PATIENCE
+        while True:
+            shot = self.screenshot()
+            problems = check(shot)
+            if not problems or time.monotonic() > deadline:
+                shot.save(self.output / f"{name}.png")
+                if problems:
+                    raise AssertionError(f"{name}: " + "; ".join(problems))
+                print(f"{name}: as expected ({self.output / name}.png)")
+                return shot
+            time.sleep(0.2)
+
+    def type(self, text):
+        self.x("xdotool", "type", "--delay", "60", text)
+
+    def click(self, point):
+        self.x("xdotool", "mousemove", "--window", str(self.window), str(point[0]), str(point[1]), "click", "1")
+
+
+def main():
+    program, output = sys.argv[1], Path(sys.argv[2])
+    output.mkdir(parents=True, exist_ok=True)
+    server, display = start_xvfb()
+    session = None
+    try:
+        session = Session(program, display, output)
+        assert session.client_size() == WINDOW_SIZE, f"client size {session.client_size()}"
+        start = session.wait_for("start-screen", lambda shot: working_screen(shot, PINK)
+                                 + lacks_pixels(shot, TXTENCRYPT, LIGHT_GREY, "the empty encrypted message"))
+
+        session.type("hello world")
+        session.wait_for("working-screen", lambda shot: working_screen(shot, PINK)
+                         + has_pixels(shot, TXTIN, BLACK, "the typed message")
+                         + has_pixels(shot, TXTENCRYPT, LIGHT_GREY, "the encrypted message"))
+
+        session.click((FRMCHANGE[0] + 100, FRMCHANGE[1] + 60))
+        session.wait_for("dialogue-opened", lambda shot: dominant(shot, FRMCHANGE, WHITE, "frmchange opened"))
+        session.type("h")
+        session.wait_for("dialogue-second-step", lambda shot: has_pixels(shot, LBLNEWLETTER, BLACK, "lblnewletter caption")
+                         + has_pixels(shot, TXTCHANGE, BLACK, "the letter to change", least=5))
+        session.type("q")
+        session.wait_for("change-dialogue", lambda shot: working_screen(shot, WHITE)
+                         + has_pixels(shot, TXTNEWLETTER, BLACK, "the new code letter", least=5)
+                         + ([] if shot.colours(TXTCODE) != start.colours(TXTCODE) else ["the code book did not change"]))
+
+        session.click(centre(CMDSENDMSG))
+        session.wait_for("sent-screen", sent_screen)
+        assert session.client_size() == WINDOW_SIZE, f"client size {session.client_size()}"
+
+        request_close(display, session.window)
+        code = session.program.wait(timeout=PATIENCE)
+        assert code == 0, f"the program ended with {code} when its window was closed"
+        print("closing the window ended the program")
+    finally:
+        if session and session.program.poll() is None:
+            session.program.kill()
+        server.terminate()
+        server.wait()
+
+
+if __name__ == "__main__":
+    main()
