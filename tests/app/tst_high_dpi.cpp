@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 
 #include <cmath>
