@@ -1,0 +1,72 @@
+#include "figures.h"
+#include "window_driver.h"
+
+#include "codebook/display.h"
+
+#include <array>
+#include <memory>
+
+namespace bench {
+
+namespace {
+
+void openDialogueOnE(app::frmVelloq &form)
+{
+    form.cmdclear->press();
+    testing::clickChangeFrame(form);
+    QTest::keyClick(form.txtchange, Qt::Key_E);
+}
+
+// Each press maps E to X or back to E, so the display really changes.
+Side programSide(app::frmVelloq &form, std::shared_ptr<bool> mapped)
+{
+    return {&form, {form.txtcode},
+            [&form] {
+                activate(form);
+                openDialogueOnE(form);
+            },
+            [&form, mapped] { QTest::keyClick(form.txtnewletter, *mapped ? Qt::Key_E : Qt::Key_X); },
+            [&form, mapped](const PaintWatch &painted) -> const char * {
+                *mapped = !*mapped;
+                if (!painted.painted(*form.txtcode) || form.codebook.lookUp("E") != (*mapped ? "X" : "E"))
+                    return "the code book display did not change";
+                return nullptr;
+            }};
+}
+
+Side floorSide(FloorWindow &floor, const std::string &display)
+{
+    std::string changed = display;
+    changed[display.find("E E") + 2] = 'X';
+    auto shown = std::make_shared<const std::array<QString, 2>>(
+        std::array<QString, 2>{QString::fromLatin1(changed), QString::fromLatin1(display)});
+    auto turn = std::make_shared<int>(0);
+    return {&floor, {floor.codeBox}, [&floor] { activate(floor); },
+            [&floor, shown, turn] { floor.codeBox->setPlainText((*shown)[(*turn)++ % 2]); },
+            [&floor](const PaintWatch &painted) -> const char * {
+                return painted.painted(*floor.codeBox) ? nullptr : "the floor's box was not painted";
+            }};
+}
+
+} // namespace
+
+// Floor: one setPlainText of the code book's display into a bare box.
+void addCodeBookFigures(Scene &scene, std::vector<Comparison> &comparisons)
+{
+    const std::string display = codebook::codeBookText(scene.form.codebook);
+    addBenchmark("Code book change", 100, [&scene, display](benchmark::State &state) {
+        auto mapped = std::make_shared<bool>(false);
+        Side program = programSide(scene.form, mapped);
+        Side floor = floorSide(scene.floor, display);
+        measureSides(state, program, floor);
+        if (*mapped) {  // leave the book as every figure expects it
+            openDialogueOnE(scene.form);
+            QTest::keyClick(scene.form.txtnewletter, Qt::Key_E);
+        }
+        scene.form.cmdclear->press();
+    });
+    comparisons.push_back(
+        againstFloor("Code book change (" + std::to_string(display.size()) + " characters shown)", "Code book change", 2.0));
+}
+
+} // namespace bench

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "floor_window.h"
+#include "process_launcher.h"
+#include "ratio_reporter.h"
+#include "screen.h"
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace app {
+class frmVelloq;
+}
+
+namespace bench {
+
+// What every figure works on: the program's window, the floors' window, the process launcher.
+struct Scene {
+    app::frmVelloq &form;
+    FloorWindow &floor;
+    ProcessLauncher &launcher;
+};
+
+// Each registers its figures and the comparisons to print for them.
+void addReencryptFigures(Scene &scene, std::vector<Comparison> &comparisons);
+void addKeyPressFigures(Scene &scene, std::vector<Comparison> &comparisons);
+void addCodeBookFigures(Scene &scene, std::vector<Comparison> &comparisons);
+void addStartupFigures(Scene &scene, std::vector<Comparison> &comparisons);
+
+// One side of a figure: the program, or its floor.
+struct Side {
+    QWidget *window = nullptr;
+    std::vector<QPlainTextEdit *> watched;  // boxes whose paints the check may ask about
+    std::function<void()> prepare;          // untimed: the state the action starts from
+    std::function<void()> act;              // timed, with the settling after it
+    std::function<const char *(const PaintWatch &painted)> fault;  // untimed: what went wrong, or null
+};
+
+// Each iteration times both sides, in turns, so that both meet the same moment of a shared machine.
+// Sets the program's time as the iteration time, and the medians of both sides as counters.
+void measureSides(benchmark::State &state, Side &program, Side &floor);
+
+// Registers a benchmark timed by hand.
+template <class Body>
+benchmark::internal::Benchmark *addBenchmark(const std::string &name, benchmark::IterationCount iterations, Body body)
+{
+    return benchmark::RegisterBenchmark(name.c_str(), body)
+        ->UseManualTime()
+        ->Iterations(iterations)
+        ->Unit(benchmark::kMillisecond);
+}
+
+// The same figure's comparison against its floor, in milliseconds.
+Comparison againstFloor(const std::string &label, const std::string &benchmark, double target);
+
+double median(std::vector<double> values);
+
+} // namespace bench

@@ -1,0 +1,102 @@
+#include "figures.h"
+#include "messages.h"
+#include "window_driver.h"
+
+#include <QTextCursor>
+
+#include <memory>
+
+namespace bench {
+
+namespace {
+
+struct Size {
+    std::size_t length;
+    benchmark::IterationCount iterations;
+};
+
+// Below the view the toolkit has nothing to paint: the encrypted box is painted when its end shows.
+bool shownIfInView(const PaintWatch &painted, const QPlainTextEdit &box)
+{
+    return painted.painted(box) || !showsEnd(box);
+}
+
+// Both boxes are brought back to N characters, the caret at the end of the clear message, and one
+// key is typed before the measured one: the cost of a key while typing, not of the first key after
+// the whole text was set, when the toolkit lays out what it had left for later.
+Side programSide(app::frmVelloq &form, const std::string &message)
+{
+    auto code = std::make_shared<const std::string>(enciphered(message));
+    const auto press = [&form] { QTest::keyClick(form.txtin, Qt::Key_K); };
+    return {&form, {form.txtin, form.txtencrypt},
+            [&form, &message, code, press] {
+                activate(form, form.txtin);
+                form.txtin->setText(message);
+                QTest::keyClick(form.txtin, Qt::Key_End, Qt::ControlModifier);
+                form.txtencrypt->setText(*code);
+                settle(form);
+                press();
+            },
+            press,
+            [&form, &message, code](const PaintWatch &painted) -> const char * {
+                if (!painted.painted(*form.txtin) || !shownIfInView(painted, *form.txtencrypt)
+                    || form.txtencrypt->text() != *code + "KK" || form.txtin->text() != message + "kk")
+                    return "the key press was not shown in both boxes";
+                return nullptr;
+            }};
+}
+
+Side floorSide(FloorWindow &floor, const std::string &message)
+{
+    auto clear = std::make_shared<const QString>(QString::fromLatin1(message));
+    auto code = std::make_shared<const QString>(QString::fromLatin1(enciphered(message)));
+    const auto press = [&floor] {
+        QTest::keyClick(floor.clearBox, Qt::Key_K);
+        QTextCursor end(floor.encryptedBox->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QStringLiteral("K"));
+    };
+    return {&floor, {floor.clearBox, floor.encryptedBox},
+            [&floor, clear, code, press] {
+                activate(floor, floor.clearBox);
+                floor.clearBox->setPlainText(*clear);
+                QTest::keyClick(floor.clearBox, Qt::Key_End, Qt::ControlModifier);
+                floor.encryptedBox->setPlainText(*code);
+                settle(floor);
+                press();
+            },
+            press,
+            [&floor](const PaintWatch &painted) -> const char * {
+                if (!painted.painted(*floor.clearBox) || !shownIfInView(painted, *floor.encryptedBox))
+                    return "the floor's boxes were not painted";
+                return nullptr;
+            }};
+}
+
+} // namespace
+
+// Floor: the same key press into a bare box holding N, and one insertText at the end of another.
+void addKeyPressFigures(Scene &scene, std::vector<Comparison> &comparisons)
+{
+    for (const Layout layout : {Layout::LineBreaks, Layout::OneParagraph}) {
+        const bool oneParagraph = layout == Layout::OneParagraph;
+        const Size sizes[] = {{0, 100}, {10000, oneParagraph ? 10 : 100}, {100000, oneParagraph ? 3 : 100}};
+        for (const Size size : sizes) {
+            const std::string name = std::string("Key press/") + nameOf(layout) + "/" + std::to_string(size.length);
+            const auto message = std::make_shared<const std::string>(clearMessage(size.length, layout));
+            addBenchmark(name, size.iterations, [&scene, message](benchmark::State &state) {
+                Side program = programSide(scene.form, *message);
+                Side floor = floorSide(scene.floor, *message);
+                measureSides(state, program, floor);
+            });
+            comparisons.push_back(againstFloor(
+                "Key press, " + std::string(nameOf(layout)) + ", N = " + std::to_string(size.length), name, 1.2));
+        }
+    }
+    comparisons.push_back({"Key press, line breaks: N = 100000 over N = 0",
+                           {"Key press/line breaks/100000", kProgramMs},
+                           {"Key press/line breaks/0", kProgramMs},
+                           1.5});
+}
+
+} // namespace bench

@@ -1,0 +1,98 @@
+#include "figures.h"
+#include "messages.h"
+#include "window_driver.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace bench {
+
+namespace {
+
+struct Size {
+    std::size_t length;
+    benchmark::IterationCount iterations;
+};
+
+// Re-encrypt starts the encrypted message afresh from the single space that Clear leaves.
+std::string reencrypted(const std::string &message)
+{
+    std::string text = " ";
+    return text += enciphered(message);
+}
+
+// The clear message is pasted in once, as a user would bring a long one, and read back before the
+// first measured press, as the first Re-encrypt after an edit does; the encrypted box holds the
+// encipherment from typing. Each measured press then rebuilds the box from the message it holds,
+// as when the code book is changed and the message re-encrypted again and again.
+Side programSide(app::frmVelloq &form, const std::string &message)
+{
+    auto typed = std::make_shared<const std::string>(enciphered(message));
+    auto expected = std::make_shared<const std::string>(reencrypted(message));
+    auto pasted = std::make_shared<const QString>(forms::toDocumentText(message));
+    return {&form, {form.txtencrypt},
+            [&form, &message, typed, pasted] {
+                activate(form);
+                if (form.txtin->text() != message) {
+                    form.cmderase->press();
+                    testing::paste(form.txtin, *pasted);
+                    form.txtin->text();
+                }
+                form.txtencrypt->setText(*typed);
+            },
+            [&form] { form.cmdre->press(); },
+            [&form, &message, expected](const PaintWatch &painted) -> const char * {
+                if (!painted.painted(*form.txtencrypt) || form.txtencrypt->text() != *expected
+                    || form.txtin->text() != message)
+                    return "Re-encrypt did not show the enciphered message";
+                return nullptr;
+            }};
+}
+
+Side floorSide(FloorWindow &floor, const std::string &message)
+{
+    auto substitution = std::make_shared<std::array<char, 256>>();
+    for (int code = 0; code < 256; ++code)
+        (*substitution)[code] = static_cast<char>(forms::ansiUpper(static_cast<unsigned char>(code)));
+    auto previous = std::make_shared<const QString>(QString::fromLatin1(enciphered(message)));
+    const std::size_t resultSize = reencrypted(message).size();
+    return {&floor, {floor.encryptedBox},
+            [&floor, previous] {
+                activate(floor);
+                floor.encryptedBox->setPlainText(*previous);
+            },
+            [&floor, &message, substitution, resultSize] {
+                std::string result(resultSize, ' ');
+                std::transform(message.begin(), message.end(), result.end() - static_cast<std::ptrdiff_t>(message.size()),
+                               [&](char byte) { return (*substitution)[static_cast<unsigned char>(byte)]; });
+                floor.encryptedBox->setPlainText(QString::fromLatin1(result));
+            },
+            [&floor](const PaintWatch &painted) -> const char * {
+                return painted.painted(*floor.encryptedBox) ? nullptr : "the floor's box was not painted";
+            }};
+}
+
+} // namespace
+
+// Floor: one substitution pass over the bytes, one setPlainText of the result into a bare box.
+void addReencryptFigures(Scene &scene, std::vector<Comparison> &comparisons)
+{
+    for (const Layout layout : {Layout::LineBreaks, Layout::OneParagraph}) {
+        const bool oneParagraph = layout == Layout::OneParagraph;
+        const Size sizes[] = {{1000, 40}, {32766, oneParagraph ? 4 : 10}, {1000000, oneParagraph ? 2 : 6}};
+        for (const Size size : sizes) {
+            const std::string name = std::string("Re-encrypt/") + nameOf(layout) + "/" + std::to_string(size.length);
+            const auto message = std::make_shared<const std::string>(clearMessage(size.length, layout));
+            addBenchmark(name, size.iterations, [&scene, message](benchmark::State &state) {
+                Side program = programSide(scene.form, *message);
+                Side floor = floorSide(scene.floor, *message);
+                measureSides(state, program, floor);
+            });
+            comparisons.push_back(againstFloor(
+                "Re-encrypt, " + std::string(nameOf(layout)) + ", N = " + std::to_string(size.length), name, 1.2));
+        }
+    }
+}
+
+} // namespace bench
