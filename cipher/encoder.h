@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace app {
 class frmVelloq;
@@ -14,6 +15,8 @@ namespace cipher {
 // The one character that enciphers a character code: the code letter for A to Z in either case,
 // the upper-cased character itself for everything else.
 std::string encipher(const codebook::CodeBook &book, int keyAscii);
+// What typing the message key by key appends: each character enciphered in turn.
+std::string encipher(const codebook::CodeBook &book, std::string_view message);
 
 void txtin_KeyPress(app::frmVelloq &form, int &keyAscii);
 

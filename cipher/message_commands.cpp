@@ -4,7 +4,6 @@
 #include "cipher/encoder.h"
 #include "codebook/change_dialogue.h"
 #include "forms/multilinetextbox.h"
-#include "forms/windows1252.h"
 
 namespace cipher {
 
@@ -22,12 +21,10 @@ void cmderase_Click(app::frmVelloq &form)
 void cmdre_Click(app::frmVelloq &form)
 {
     codebook::resetChangeDialogue(form);
-    const std::string message = form.txtin->text();
+    const std::string enciphered = encipher(form.codebook, form.txtin->text());
     cmdclear_Click(form);
-    for (char character : message) {
-        int keyAscii = forms::codeOf(character);
-        txtin_KeyPress(form, keyAscii);
-    }
+    // The message typed again, in one append rather than one per key: the box shows it once anyway.
+    form.txtencrypt->append(enciphered);
 }
 
 } // namespace cipher

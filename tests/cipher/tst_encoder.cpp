@@ -26,6 +26,26 @@ private slots:
         }
     }
 
+    // Re-encrypt enciphers a whole message at once; it must append what typing it key by key would,
+    // also when a code letter is not a single byte.
+    void aMessageEnciphersAsItsKeysWould()
+    {
+        std::string message;
+        for (int code = 255; code >= 0; --code)
+            message += forms::characterOf(code) + "q\r\n";
+        for (const char *codeForQ : {"Z", "", "XY"}) {
+            codebook::CodeBook book;
+            for (int code = 'A'; code <= 'Z'; ++code) {
+                const std::string letter = forms::characterOf(code);
+                book.add(letter, code == 'Q' ? std::string(codeForQ) : letter);
+            }
+            std::string typed;
+            for (char character : message)
+                typed += cipher::encipher(book, forms::codeOf(character));
+            QCOMPARE(cipher::encipher(book, message), typed);
+        }
+    }
+
     void typingEnciphersEachKeyPress()
     {
         const auto form = testing::openWindow();
