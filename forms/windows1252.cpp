@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
 #include <array>
 
 namespace forms {
@@ -18,6 +19,15 @@ constexpr std::array<char16_t, 32> kHighControls = {
 };
 
 constexpr int kQuestionMark = 63;
+
+// Each code as a multi-line box shows it, CR and LF as line breaks.
+constexpr std::array<char16_t, 256> kShownInBox = [] {
+    std::array<char16_t, 256> shown{};
+    for (int code = 0; code < 256; ++code)
+        shown[code] = code >= 0x80 && code <= 0x9F ? kHighControls[code - 0x80] : static_cast<char16_t>(code);
+    shown['\r'] = shown['\n'] = QChar::ParagraphSeparator;
+    return shown;
+}();
 
 char32_t codePointAt(QStringView text, qsizetype &i)
 {
@@ -75,32 +85,44 @@ std::string toAnsi(QStringView text)
     return ansi;
 }
 
+// Both conversions write straight into a buffer sized up front: they run over whole messages.
 QString toDocumentText(std::string_view ansi, char before)
 {
-    QString shown;
-    shown.reserve(static_cast<qsizetype>(ansi.size()));
+    QString shown(static_cast<qsizetype>(ansi.size()), Qt::Uninitialized);
+    char16_t *const start = reinterpret_cast<char16_t *>(shown.data());
+    char16_t *out = start;
     char previous = before;
     for (char byte : ansi) {
-        if (byte == '\r' || (byte == '\n' && previous != '\r'))
-            shown += QChar(QChar::ParagraphSeparator);
-        else if (byte != '\n')
-            shown += QChar(unicodeOf(static_cast<unsigned char>(byte)));
+        *out = kShownInBox[static_cast<unsigned char>(byte)];
+        out += byte != '\n' || previous != '\r';  // the LF of a CR LF adds no second break
         previous = byte;
     }
+    shown.truncate(out - start);
     return shown;
 }
 
 std::string fromDocumentText(QStringView shown)
 {
-    std::string ansi;
-    ansi.reserve(static_cast<std::size_t>(shown.size()));
+    const auto isBreak = [](char32_t character) {
+        return character == QChar::ParagraphSeparator || character == QChar::LineSeparator;
+    };
+    const auto breaks = std::count_if(shown.begin(), shown.end(), [&](QChar unit) { return isBreak(unit.unicode()); });
+    std::string ansi(static_cast<std::size_t>(shown.size() + breaks), '\0');
+    char *out = ansi.data();
     for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i].unicode() < 0x80) {
+            *out++ = static_cast<char>(shown[i].unicode());
+            continue;
+        }
         const char32_t character = codePointAt(shown, i);
-        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator)
-            ansi += "\r\n";
-        else
-            ansi += static_cast<char>(ansiCodeOf(character));
+        if (isBreak(character)) {
+            *out++ = '\r';
+            *out++ = '\n';
+        } else {
+            *out++ = static_cast<char>(ansiCodeOf(character));
+        }
     }
+    ansi.resize(static_cast<std::size_t>(out - ansi.data()));
     return ansi;
 }
 
