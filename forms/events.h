@@ -11,7 +11,11 @@ namespace forms {
 // every such box is brought up to date before anything else can touch it.
 void runEvent(const std::function<void()> &procedure);
 
-// The event a multi-line box posts itself to catch up with the text it holds.
+// The event a multi-line box is sent to catch up with the text it holds.
 QEvent::Type catchUpEvent();
+
+// Sends the box catchUpEvent() when the outermost event now running returns, or, when none is
+// running, before the box handles anything else.
+void scheduleCatchUp(QObject &box);
 
 } // namespace forms

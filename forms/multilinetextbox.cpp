@@ -3,7 +3,6 @@
 #include "forms/events.h"
 #include "forms/windows1252.h"
 
-#include <QCoreApplication>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -63,7 +62,7 @@ void MultiLineTextBox::catchUp(std::size_t offset)
     pendingFrom_ = std::min(pendingFrom_, offset);
     if (!catchUpPosted_) {
         catchUpPosted_ = true;
-        QCoreApplication::postEvent(this, new QEvent(catchUpEvent()));
+        scheduleCatchUp(*this);
     }
 }
 

@@ -186,6 +186,21 @@ private slots:
         QCOMPARE(host.other->text(), std::string("!new\r\ntext"));
     }
 
+    // A box that the event changed and then deleted is left alone when the event ends.
+    void aBoxDeletedByTheEventIsNotCaughtUp()
+    {
+        Host host;
+        auto *doomed = new forms::MultiLineTextBox(&host.window);
+        auto *button = new forms::CommandButton(QStringLiteral("Go"), &host.window);
+        button->Click = [&] {
+            doomed->setText("gone");
+            delete doomed;
+            host.other->setText("kept");
+        };
+        button->press();
+        QCOMPARE(host.other->toPlainText(), QStringLiteral("kept"));
+    }
+
     void tabOnlyMovesTheFocus()
     {
         Host host;
