@@ -1,6 +1,7 @@
 #include "forms/commandbutton.h"
 
 #include "forms/events.h"
+#include "forms/visibility.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -37,6 +38,12 @@ void CommandButton::paintEvent(QPaintEvent *)
 void CommandButton::press()
 {
     click();
+}
+
+void CommandButton::setVisible(bool visible)
+{
+    QPushButton::setVisible(visible);
+    releaseFocusIfHidden(*this);
 }
 
 } // namespace forms

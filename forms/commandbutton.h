@@ -15,6 +15,8 @@ public:
     // Pressing from a procedure runs Click at once, to completion, shown or hidden.
     void press();
 
+    void setVisible(bool visible) override;
+
 protected:
     // Drawn by hand: the whole face in the button's colour, the caption wrapping at word
     // boundaries when it must (the toolkit's styles tint the face and keep captions on one line).

@@ -1,6 +1,7 @@
 #include "forms/multilinetextbox.h"
 
 #include "forms/events.h"
+#include "forms/visibility.h"
 #include "forms/windows1252.h"
 
 #include <QTextCursor>
@@ -18,6 +19,12 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent)
         if (!showing_)
             userEdited();
     });
+}
+
+void MultiLineTextBox::setVisible(bool visible)
+{
+    QPlainTextEdit::setVisible(visible);
+    releaseFocusIfHidden(*this);
 }
 
 bool MultiLineTextBox::event(QEvent *event)

@@ -12,6 +12,8 @@ class MultiLineTextBox : public QPlainTextEdit, public TextBox {
 public:
     explicit MultiLineTextBox(QWidget *parent);
 
+    void setVisible(bool visible) override;
+
 protected:
     bool event(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;

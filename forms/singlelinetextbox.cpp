@@ -1,5 +1,6 @@
 #include "forms/singlelinetextbox.h"
 
+#include "forms/visibility.h"
 #include "forms/windows1252.h"
 
 #include <limits>
@@ -11,6 +12,12 @@ SingleLineTextBox::SingleLineTextBox(QWidget *parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textEdited, this, [this] { userEdited(); });
+}
+
+void SingleLineTextBox::setVisible(bool visible)
+{
+    QLineEdit::setVisible(visible);
+    releaseFocusIfHidden(*this);
 }
 
 void SingleLineTextBox::keyPressEvent(QKeyEvent *event)

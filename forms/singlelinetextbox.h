@@ -14,6 +14,8 @@ public:
     using TextBox::setText;
     using TextBox::text;
 
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 

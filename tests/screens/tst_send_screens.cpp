@@ -90,6 +90,29 @@ private slots:
         QCOMPARE(focused(*form), form->cmdGoAgain);
     }
 
+    // "Send New Message" hides the control holding the focus while nothing shown can take it: the
+    // focus must not stay there, or keys would reach a control nobody sees.
+    void noKeyReachesAHiddenControlAfterANewMessage()
+    {
+        const auto form = testing::openWindow();
+        click(form->cmdSendMsg);
+        click(form->cmdGoAgain);
+        QVERIFY(!focused(*form) || !focused(*form)->isHidden());
+        testing::type(form->txtin, "hi");
+        typeIntoFocus(*form, " ");
+        QCOMPARE(form->txtin->text(), std::string("hi"));  // not "Send New Message" once more
+
+        // With the dialogue at its second step, the reset gives the focus to the new-letter box
+        // just before hiding it.
+        clickChangeFrame(*form);
+        typeIntoFocus(*form, "h");
+        click(form->cmdSendMsg);
+        click(form->cmdGoAgain);
+        QVERIFY(!focused(*form) || !focused(*form)->isHidden());
+        typeIntoFocus(*form, "z");
+        QCOMPARE(form->codebook.lookUp("H"), std::string("H"));
+    }
+
     // "Re-encrypt" is hidden here: the change is made and the focus stays where it is.
     void aChangeOnTheSentScreenKeepsTheFocus()
     {
