@@ -22,6 +22,8 @@ std::optional<int> controlCodeOf(int key)
     case Qt::Key_BracketLeft: return 27;
     case Qt::Key_Backslash: return 28;
     case Qt::Key_BracketRight: return 29;
+    case Qt::Key_AsciiCircum: return 30;
+    case Qt::Key_Underscore: return 31;
     default: return std::nullopt;
     }
 }

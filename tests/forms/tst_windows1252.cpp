@@ -78,6 +78,8 @@ private slots:
         QTest::newRow("control+V, test text") << int(Qt::Key_V) << control << "v" << 22;
         QTest::newRow("control+V, X text") << int(Qt::Key_V) << control << "\x16" << 22;
         QTest::newRow("control+A") << int(Qt::Key_A) << control << "" << 1;
+        QTest::newRow("control+^") << int(Qt::Key_AsciiCircum) << int(Qt::ControlModifier | Qt::ShiftModifier) << "\x1e" << 30;
+        QTest::newRow("control+_") << int(Qt::Key_Underscore) << int(Qt::ControlModifier | Qt::ShiftModifier) << "\x1f" << 31;
         QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << "\t" << -1;
         QTest::newRow("shift+tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "" << -1;
         QTest::newRow("delete, X text") << int(Qt::Key_Delete) << 0 << "\x7f" << -1;
