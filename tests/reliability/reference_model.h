@@ -1,0 +1,94 @@
+#pragma once
+
+#include "user_actions.h"
+#include "window_design.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A small model of what the window should do, written for the tests alone: plain C++, no widgets,
+// nothing taken from the program. It predicts everything the window's design fixes and takes from
+// the toolkit only what the design leaves to it.
+namespace reliability {
+
+constexpr std::uint32_t kDialogueClosed = 0xFFC0FF;  // light pink
+constexpr std::uint32_t kDialogueOpen = 0xFFFFFF;    // white
+
+// What is compared with the window after every action.
+struct WindowState {
+    std::array<std::string, 26> codeLetters;  // under A to Z
+    std::string txtcode, txtencrypt, txtin, txtchange, txtnewletter;
+    HiddenFlags hidden{};
+    std::uint32_t frameColour = kDialogueClosed;
+    std::string changeletter;
+    std::optional<Control> focus;  // nothing: no control holds the focus
+    int width = kClientWidth;
+    int height = kClientHeight;
+};
+
+// What the toolkit decides inside an editable box: the caret, the selection, its undo history.
+// Read from the window before each action; offsets in bytes of the box's text.
+struct BoxFacts {
+    std::size_t selectionStart = 0;  // with nothing selected, both are the caret
+    std::size_t selectionEnd = 0;
+    std::size_t caret = 0;
+    bool undoAvailable = false;
+    bool redoAvailable = false;
+};
+
+class ReferenceModel {
+public:
+    ReferenceModel();
+
+    const WindowState &expected() const { return state_; }
+
+    // False after a step that leaves the focus to the toolkit (hiding the control that holds it, Tab
+    // with no control focused, an arrow key on a button); the window's focus is then adopted.
+    bool focusPredicted() const { return focusPredicted_; }
+    void adoptFocus(std::optional<Control> focus);
+
+    // A key pressed where the focus is. `clipboard` is what Control+V would paste; `shownAfter` gives
+    // the box's text as shown after an undo or redo, which only the toolkit's history knows.
+    void press(const Key &key, const BoxFacts &facts, std::u16string_view clipboard,
+               const std::function<std::u16string()> &shownAfter);
+    void click(Point point);
+    // The Paste of a box's context menu: the box's own paste, with no key press.
+    void contextPaste(Control box, const BoxFacts &facts, std::u16string_view clipboard);
+    void resize(int width, int height);
+
+private:
+    // The program's procedures, step by step.
+    void txtin_KeyPress(unsigned char code);
+    void txtchange_KeyPress(unsigned char code);
+    void txtchange_Change();
+    void txtnewletter_KeyPress(unsigned char code);
+    void frmchange_Click();
+    void cmdclear_Click();
+    void cmderase_Click();
+    void cmdre_Click();
+    void cmdSendMsg_Click();
+    void cmdGoAgain_Click();
+    void closeDialogue();
+    void refreshCodeBook();
+    void clickButton(Control button);
+
+    // What the window layer does for them.
+    void show(Control control);
+    void hide(Control control);
+    void setFocus(Control control);
+    void setText(Control box, const std::string &text);
+    std::string &textOf(Control box);
+    // The box's own handling of a key; true when it edited the text, which raises Change.
+    bool edit(Control box, const Key &key, const BoxFacts &facts, std::u16string_view clipboard,
+              const std::function<std::u16string()> &shownAfter);
+    void changed(Control box);
+
+    WindowState state_;
+    bool focusPredicted_ = true;
+};
+
+} // namespace reliability
