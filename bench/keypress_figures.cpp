@@ -80,7 +80,7 @@ void addKeyPressFigures(Scene &scene, std::vector<Comparison> &comparisons)
 {
     for (const Layout layout : {Layout::LineBreaks, Layout::OneParagraph}) {
         const bool oneParagraph = layout == Layout::OneParagraph;
-        const Size sizes[] = {{0, 100}, {10000, oneParagraph ? 10 : 100}, {100000, oneParagraph ? 3 : 100}};
+        const Size sizes[] = {{0, 100}, {10000, oneParagraph ? 20 : 100}, {100000, oneParagraph ? 6 : 100}};
         for (const Size size : sizes) {
             const std::string name = std::string("Key press/") + nameOf(layout) + "/" + std::to_string(size.length);
             const auto message = std::make_shared<const std::string>(clearMessage(size.length, layout));
@@ -97,6 +97,10 @@ void addKeyPressFigures(Scene &scene, std::vector<Comparison> &comparisons)
                            {"Key press/line breaks/100000", kProgramMs},
                            {"Key press/line breaks/0", kProgramMs},
                            1.5});
+    comparisons.push_back({"  the same for the floor (bare Qt)",
+                           {"Key press/line breaks/100000", kFloorMs},
+                           {"Key press/line breaks/0", kFloorMs},
+                           std::nullopt});
 }
 
 } // namespace bench

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <optional>
 
 namespace bench {
 
@@ -58,10 +57,15 @@ void RatioReporter::Finalize()
             continue;
         }
         const double ratio = *measured / *against;
-        const bool holds = ratio <= row.target;
+        std::printf("%-52s %12s %12s %7.2f", row.label.c_str(), shown(*measured, row.measured.counter).c_str(),
+                    shown(*against, row.against.counter).c_str(), ratio);
+        if (!row.target) {
+            std::printf("   (reference)\n");
+            continue;
+        }
+        const bool holds = ratio <= *row.target;
         ++(holds ? within : over);
-        std::printf("%-52s %12s %12s %7.2f   <= %.1f%s\n", row.label.c_str(), shown(*measured, row.measured.counter).c_str(),
-                    shown(*against, row.against.counter).c_str(), ratio, row.target, holds ? "" : "  OVER");
+        std::printf("   <= %.1f%s\n", *row.target, holds ? "" : "  OVER");
     }
     std::printf("\n%d within target, %d over, %d not measured\n", within, over, missing);
     std::fflush(stdout);

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ struct Comparison {
     std::string label;
     Median measured;
     Median against;
-    double target;
+    std::optional<double> target;  // none for a line shown only for reference
 };
 
 // The usual console output, then each comparison's medians (over the repetitions), ratio and target.

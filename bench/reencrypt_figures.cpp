@@ -80,7 +80,7 @@ void addReencryptFigures(Scene &scene, std::vector<Comparison> &comparisons)
 {
     for (const Layout layout : {Layout::LineBreaks, Layout::OneParagraph}) {
         const bool oneParagraph = layout == Layout::OneParagraph;
-        const Size sizes[] = {{1000, 40}, {32766, oneParagraph ? 4 : 10}, {1000000, oneParagraph ? 2 : 6}};
+        const Size sizes[] = {{1000, 40}, {32766, oneParagraph ? 8 : 20}, {1000000, oneParagraph ? 2 : 6}};
         for (const Size size : sizes) {
             const std::string name = std::string("Re-encrypt/") + nameOf(layout) + "/" + std::to_string(size.length);
             const auto message = std::make_shared<const std::string>(clearMessage(size.length, layout));
