@@ -1,8 +1,6 @@
 #include "code_page.h"
 #include "window_driver.h"
 
-#include "cipher/message_commands.h"
-
 #include <QTest>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -12,7 +10,9 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();  // AddressSan
 #endif
 
 #include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 using reliability::capitalOf;
 using testing::click;
@@ -106,13 +106,6 @@ std::size_t bytesInUse()
 #endif
 }
 
-void mapLetter(app::frmVelloq &form, const char *clear, const char *code)
-{
-    testing::clickChangeFrame(form);
-    testing::type(form.txtchange, clear);
-    testing::type(form.txtnewletter, code);
-}
-
 } // namespace
 
 class TestHostileInput : public QObject {
@@ -125,7 +118,9 @@ private slots:
     void aMillionCharacterMessageIsPastedAndReEnciphered()
     {
         const auto form = testing::openWindow();
-        mapLetter(*form, "e", "x");
+        testing::clickChangeFrame(*form);
+        testing::typeIntoFocus(*form, "e");
+        testing::typeIntoFocus(*form, "x");
         QString message;
         message.reserve(1000000);
         const QString pieces[] = {QStringLiteral("The quick brown fox, "), QStringLiteral("j\u00E9t\u00E9 7?\r\n"),
