@@ -31,7 +31,7 @@ bool MultiLineTextBox::event(QEvent *event)
 {
     showPending();
     if (event->type() == catchUpEvent()) {
-        catchUpPosted_ = false;
+        catchUpScheduled_ = false;
         return true;
     }
     return QPlainTextEdit::event(event);
@@ -67,8 +67,8 @@ std::string MultiLineTextBox::shownText() const
 void MultiLineTextBox::catchUp(std::size_t offset)
 {
     pendingFrom_ = std::min(pendingFrom_, offset);
-    if (!catchUpPosted_) {
-        catchUpPosted_ = true;
+    if (!catchUpScheduled_) {
+        catchUpScheduled_ = true;
         scheduleCatchUp(*this);
     }
 }

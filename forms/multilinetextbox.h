@@ -29,7 +29,7 @@ private:
 
     static constexpr std::size_t kNothingPending = std::string::npos;
     std::size_t pendingFrom_ = kNothingPending;
-    bool catchUpPosted_ = false;
+    bool catchUpScheduled_ = false;
     bool showing_ = false;
 };
 
