@@ -1,6 +1,7 @@
 #pragma once
 
 #include "floor_window.h"
+#include "messages.h"
 #include "process_launcher.h"
 #include "ratio_reporter.h"
 #include "screen.h"
@@ -54,6 +55,15 @@ benchmark::internal::Benchmark *addBenchmark(const std::string &name, benchmark:
         ->Iterations(iterations)
         ->Unit(benchmark::kMillisecond);
 }
+
+// A figure measured on clear messages of several lengths in each layout, each against its floor.
+struct MessageSize {
+    std::size_t length;
+    benchmark::IterationCount iterations;
+};
+using SideOf = std::function<Side(Scene &scene, const std::string &message)>;
+void addMessageFigures(Scene &scene, std::vector<Comparison> &comparisons, const std::string &figure,
+                       const std::function<std::vector<MessageSize>(Layout)> &sizes, SideOf program, SideOf floor);
 
 // The same figure's comparison against its floor, in milliseconds.
 Comparison againstFloor(const std::string &label, const std::string &benchmark, double target);

@@ -10,11 +10,6 @@ namespace bench {
 
 namespace {
 
-struct Size {
-    std::size_t length;
-    benchmark::IterationCount iterations;
-};
-
 // Below the view the toolkit has nothing to paint: the encrypted box is painted when its end shows.
 bool shownIfInView(const PaintWatch &painted, const QPlainTextEdit &box)
 {
@@ -78,21 +73,14 @@ Side floorSide(FloorWindow &floor, const std::string &message)
 // Floor: the same key press into a bare box holding N, and one insertText at the end of another.
 void addKeyPressFigures(Scene &scene, std::vector<Comparison> &comparisons)
 {
-    for (const Layout layout : {Layout::LineBreaks, Layout::OneParagraph}) {
-        const bool oneParagraph = layout == Layout::OneParagraph;
-        const Size sizes[] = {{0, 100}, {10000, oneParagraph ? 20 : 100}, {100000, oneParagraph ? 6 : 100}};
-        for (const Size size : sizes) {
-            const std::string name = std::string("Key press/") + nameOf(layout) + "/" + std::to_string(size.length);
-            const auto message = std::make_shared<const std::string>(clearMessage(size.length, layout));
-            addBenchmark(name, size.iterations, [&scene, message](benchmark::State &state) {
-                Side program = programSide(scene.form, *message);
-                Side floor = floorSide(scene.floor, *message);
-                measureSides(state, program, floor);
-            });
-            comparisons.push_back(againstFloor(
-                "Key press, " + std::string(nameOf(layout)) + ", N = " + std::to_string(size.length), name, 1.2));
-        }
-    }
+    addMessageFigures(
+        scene, comparisons, "Key press",
+        [](Layout layout) {
+            const bool oneParagraph = layout == Layout::OneParagraph;
+            return std::vector<MessageSize>{{0, 100}, {10000, oneParagraph ? 20 : 100}, {100000, oneParagraph ? 6 : 100}};
+        },
+        [](Scene &scene, const std::string &message) { return programSide(scene.form, message); },
+        [](Scene &scene, const std::string &message) { return floorSide(scene.floor, message); });
     comparisons.push_back({"Key press, line breaks: N = 100000 over N = 0",
                            {"Key press/line breaks/100000", kProgramMs},
                            {"Key press/line breaks/0", kProgramMs},

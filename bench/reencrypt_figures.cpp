@@ -10,11 +10,6 @@ namespace bench {
 
 namespace {
 
-struct Size {
-    std::size_t length;
-    benchmark::IterationCount iterations;
-};
-
 // Re-encrypt starts the encrypted message afresh from the single space that Clear leaves.
 std::string reencrypted(const std::string &message)
 {
@@ -78,21 +73,14 @@ Side floorSide(FloorWindow &floor, const std::string &message)
 // Floor: one substitution pass over the bytes, one setPlainText of the result into a bare box.
 void addReencryptFigures(Scene &scene, std::vector<Comparison> &comparisons)
 {
-    for (const Layout layout : {Layout::LineBreaks, Layout::OneParagraph}) {
-        const bool oneParagraph = layout == Layout::OneParagraph;
-        const Size sizes[] = {{1000, 40}, {32766, oneParagraph ? 8 : 20}, {1000000, oneParagraph ? 2 : 6}};
-        for (const Size size : sizes) {
-            const std::string name = std::string("Re-encrypt/") + nameOf(layout) + "/" + std::to_string(size.length);
-            const auto message = std::make_shared<const std::string>(clearMessage(size.length, layout));
-            addBenchmark(name, size.iterations, [&scene, message](benchmark::State &state) {
-                Side program = programSide(scene.form, *message);
-                Side floor = floorSide(scene.floor, *message);
-                measureSides(state, program, floor);
-            });
-            comparisons.push_back(againstFloor(
-                "Re-encrypt, " + std::string(nameOf(layout)) + ", N = " + std::to_string(size.length), name, 1.2));
-        }
-    }
+    addMessageFigures(
+        scene, comparisons, "Re-encrypt",
+        [](Layout layout) {
+            const bool oneParagraph = layout == Layout::OneParagraph;
+            return std::vector<MessageSize>{{1000, 40}, {32766, oneParagraph ? 8 : 20}, {1000000, oneParagraph ? 2 : 6}};
+        },
+        [](Scene &scene, const std::string &message) { return programSide(scene.form, message); },
+        [](Scene &scene, const std::string &message) { return floorSide(scene.floor, message); });
 }
 
 } // namespace bench

@@ -1,6 +1,7 @@
 #include "figures.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace bench {
 
@@ -40,6 +41,24 @@ void measureSides(benchmark::State &state, Side &program, Side &floor)
     }
     state.counters[kProgramMs] = median(times[0]) * 1e3;
     state.counters[kFloorMs] = median(times[1]) * 1e3;
+}
+
+void addMessageFigures(Scene &scene, std::vector<Comparison> &comparisons, const std::string &figure,
+                       const std::function<std::vector<MessageSize>(Layout)> &sizes, SideOf program, SideOf floor)
+{
+    for (const Layout layout : {Layout::LineBreaks, Layout::OneParagraph}) {
+        for (const MessageSize size : sizes(layout)) {
+            const std::string name = figure + "/" + nameOf(layout) + "/" + std::to_string(size.length);
+            const auto message = std::make_shared<const std::string>(clearMessage(size.length, layout));
+            addBenchmark(name, size.iterations, [&scene, message, program, floor](benchmark::State &state) {
+                Side programSide = program(scene, *message);
+                Side floorSide = floor(scene, *message);
+                measureSides(state, programSide, floorSide);
+            });
+            comparisons.push_back(againstFloor(
+                figure + ", " + nameOf(layout) + ", N = " + std::to_string(size.length), name, 1.2));
+        }
+    }
 }
 
 Comparison againstFloor(const std::string &label, const std::string &benchmark, double target)
