@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/kept_shaping.h"
 #include "forms/textbox.h"
 
 #include <QPlainTextEdit>
@@ -31,6 +32,7 @@ private:
     std::size_t pendingFrom_ = kNothingPending;
     bool catchUpScheduled_ = false;
     bool showing_ = false;
+    KeptShaping keptShaping_{*this};
 };
 
 } // namespace forms

@@ -1,0 +1,86 @@
+#include "forms/kept_shaping.h"
+
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+
+// A paragraph this long is laid out again on every key anyway; keeping its shaping saves little
+// and would hold memory in proportion to the message.
+constexpr int kLongestKeptLine = 1024;
+
+template <class Lines>
+bool contains(const Lines &lines, const QTextBlock &line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+template <class Lines>
+bool within(const Lines &some, const Lines &others)
+{
+    return std::all_of(some.begin(), some.end(), [&others](const QTextBlock &line) { return contains(others, line); });
+}
+
+} // namespace
+
+KeptShaping::KeptShaping(QPlainTextEdit &box)
+    : box_(box)
+{
+    for (QTextCursor &mark : marks_)
+        mark = QTextCursor(box.document());  // each its own, not copies of one
+    // A change is reported before the document is laid out again, so the line being written keeps
+    // the shaping of that layout for the paint that follows.
+    connections_ = {QObject::connect(box.document(), &QTextDocument::contentsChange, &box, [this] { follow(); }),
+                    QObject::connect(&box, &QPlainTextEdit::cursorPositionChanged, &box, [this] { follow(); })};
+}
+
+// The box outlives this member: its document and caret still report changes while it is destroyed.
+KeptShaping::~KeptShaping()
+{
+    for (const QMetaObject::Connection &connection : connections_)
+        QObject::disconnect(connection);
+}
+
+KeptShaping::Lines KeptShaping::linesToKeep() const
+{
+    Lines lines;
+    for (QTextBlock line : {box_.textCursor().block(), box_.document()->lastBlock()}) {
+        for (int i = 0; i < 2 && line.isValid(); ++i, line = line.previous())
+            if (line.length() <= kLongestKeptLine && !contains(lines, line))
+                lines.push_back(line);
+    }
+    return lines;
+}
+
+KeptShaping::Lines KeptShaping::keptLines() const
+{
+    Lines lines;
+    for (std::size_t i = 0; i < marksInUse_; ++i)
+        lines.push_back(marks_[i].block());
+    return lines;
+}
+
+void KeptShaping::follow()
+{
+    const Lines lines = linesToKeep();
+    const Lines kept = keptLines();
+    // A new text may reuse the handle of a line that kept its shaping, so the layouts are asked too.
+    const bool allKeeping = std::all_of(lines.begin(), lines.end(), [](const QTextBlock &line) { return line.layout()->cacheEnabled(); });
+    if (allKeeping && within(lines, kept) && within(kept, lines))
+        return;
+    for (const QTextBlock &line : kept)
+        if (!contains(lines, line))
+            line.layout()->setCacheEnabled(false);
+    marksInUse_ = static_cast<std::size_t>(lines.size());
+    for (std::size_t i = 0; i < marksInUse_; ++i) {
+        lines[static_cast<qsizetype>(i)].layout()->setCacheEnabled(true);
+        marks_[i].setPosition(lines[static_cast<qsizetype>(i)].position());
+    }
+}
+
+} // namespace forms

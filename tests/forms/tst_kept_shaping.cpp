@@ -1,0 +1,96 @@
+#include "window_driver.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTest>
+
+#include <string>
+
+namespace {
+
+std::string lines(int count)
+{
+    std::string text;
+    for (int line = 0; line < count; ++line)
+        text += "line " + std::to_string(line) + " of the message\r";
+    return text;
+}
+
+// The numbers of the lines that keep their shaping.
+QList<int> keptLines(const QPlainTextEdit &box)
+{
+    QList<int> kept;
+    for (QTextBlock line = box.document()->begin(); line.isValid(); line = line.next())
+        if (line.layout()->cacheEnabled())
+            kept << line.blockNumber();
+    return kept;
+}
+
+// What a bare box of the same size, font and colours shows with the same text, caret and scroll.
+QImage bareRendering(const QPlainTextEdit &box)
+{
+    QPlainTextEdit bare;
+    bare.setAttribute(Qt::WA_DontShowOnScreen);
+    bare.setFont(box.font());
+    bare.setPalette(box.palette());
+    bare.setVerticalScrollBarPolicy(box.verticalScrollBarPolicy());
+    bare.resize(box.size());
+    bare.setPlainText(box.toPlainText());
+    QTextCursor caret(bare.document());
+    caret.setPosition(box.textCursor().position());
+    bare.setTextCursor(caret);
+    bare.show();
+    bare.verticalScrollBar()->setValue(box.verticalScrollBar()->value());
+    return bare.viewport()->grab().toImage();
+}
+
+} // namespace
+
+class TestKeptShaping : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Only the caret's line, the last line and the line above each keep anything, whatever the
+    // typing, the moves of the caret and the commands did before.
+    void onlyTheLinesBeingWrittenKeepTheirShaping()
+    {
+        const auto form = testing::openWindow();
+        testing::type(form->txtin, lines(60));
+        testing::type(form->txtin, "last");
+        QCOMPARE(keptLines(*form->txtin), (QList<int>{59, 60}));
+        QCOMPARE(keptLines(*form->txtencrypt), (QList<int>{0, 59, 60}));  // its caret stays at the start
+
+        QTest::keyClick(form->txtin, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(keptLines(*form->txtin), (QList<int>{0, 59, 60}));
+        QTest::keyClick(form->txtin, Qt::Key_Down);
+        QTest::keyClick(form->txtin, Qt::Key_Backspace);  // joins the first two lines
+        QCOMPARE(keptLines(*form->txtin), (QList<int>{0, 58, 59}));
+
+        testing::click(form->cmdre);
+        QCOMPARE(keptLines(*form->txtencrypt), (QList<int>{0, 58, 59}));
+        testing::click(form->cmderase);
+        QCOMPARE(keptLines(*form->txtin), (QList<int>{0}));
+        testing::click(form->cmdclear);
+        QCOMPARE(keptLines(*form->txtencrypt), (QList<int>{0}));
+    }
+
+    // A line that keeps its shaping is drawn as the toolkit draws it freshly shaped, also after
+    // it was edited, and never with what it held before.
+    void keptLinesLookAsFreshlyShapedOnes()
+    {
+        const auto form = testing::openWindow();
+        testing::type(form->txtin, lines(30) + "the last line");
+        QTest::keyClick(form->txtin, Qt::Key_Up);
+        testing::type(form->txtin, "\b\b\bXYZ");
+        QTest::keyClick(form->txtin, Qt::Key_Down);
+        testing::type(form->txtin, " grows");
+        form->txtin->clearFocus();  // no caret to blink in one and not the other
+        for (QPlainTextEdit *box : {static_cast<QPlainTextEdit *>(form->txtin), static_cast<QPlainTextEdit *>(form->txtencrypt)})
+            QCOMPARE(box->viewport()->grab().toImage(), bareRendering(*box));
+    }
+};
+
+QTEST_MAIN(TestKeptShaping)
+#include "tst_kept_shaping.moc"
