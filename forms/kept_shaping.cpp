@@ -35,8 +35,9 @@ KeptShaping::KeptShaping(QPlainTextEdit &box)
         mark = QTextCursor(box.document());  // each its own, not copies of one
     // A change is reported before the document is laid out again, so the line being written keeps
     // the shaping of that layout for the paint that follows.
-    connections_ = {QObject::connect(box.document(), &QTextDocument::contentsChange, &box, [this] { follow(); }),
-                    QObject::connect(&box, &QPlainTextEdit::cursorPositionChanged, &box, [this] { follow(); })};
+    connections_ = {QObject::connect(box.document(), &QTextDocument::contentsChange, &box,
+                                     [this](int from, int, int added) { follow(Change{from, from + added}); }),
+                    QObject::connect(&box, &QPlainTextEdit::cursorPositionChanged, &box, [this] { follow(std::nullopt); })};
 }
 
 // The box outlives this member: its document and caret still report changes while it is destroyed.
@@ -65,7 +66,7 @@ KeptShaping::Lines KeptShaping::keptLines() const
     return lines;
 }
 
-void KeptShaping::follow()
+void KeptShaping::follow(std::optional<Change> change)
 {
     const Lines lines = linesToKeep();
     const Lines kept = keptLines();
@@ -73,13 +74,21 @@ void KeptShaping::follow()
     const bool allKeeping = std::all_of(lines.begin(), lines.end(), [](const QTextBlock &line) { return line.layout()->cacheEnabled(); });
     if (allKeeping && within(lines, kept) && within(kept, lines))
         return;
-    for (const QTextBlock &line : kept)
-        if (!contains(lines, line))
-            line.layout()->setCacheEnabled(false);
-    marksInUse_ = static_cast<std::size_t>(lines.size());
-    for (std::size_t i = 0; i < marksInUse_; ++i) {
-        lines[static_cast<qsizetype>(i)].layout()->setCacheEnabled(true);
-        marks_[i].setPosition(lines[static_cast<qsizetype>(i)].position());
+    for (const QTextBlock &line : kept) {
+        if (contains(lines, line))
+            continue;
+        line.layout()->setCacheEnabled(false);
+        // Lets its shaping and lines go now; the document lays it out again when it is next shown
+        // or measured, as it does every line after a change spanning several. A line inside the
+        // change is laid out again as soon as the change is reported anyway.
+        const bool changed = change && line.position() <= change->to && change->from < line.position() + line.length();
+        if (!changed)
+            line.layout()->setText(QString());  // a line's text stays its document's
+    }
+    marksInUse_ = 0;
+    for (const QTextBlock &line : lines) {
+        line.layout()->setCacheEnabled(true);
+        marks_[marksInUse_++].setPosition(line.position());
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 class QPlainTextEdit;
 
@@ -15,7 +16,7 @@ namespace forms {
 // The toolkit shapes a line's text anew each time it paints it and keeps nothing. A key press
 // repaints the caret's line and the one above it, an append the last two lines; those lines keep
 // their shaping, so typing at the end of a long message costs what it costs in an empty box. Every
-// other line is shaped when painted, as usual, so what is kept stays a few short lines.
+// other line is shaped when painted, as usual, and a line that stops keeping lets go at once.
 class KeptShaping {
 public:
     explicit KeptShaping(QPlainTextEdit &box);
@@ -27,7 +28,11 @@ private:
     static constexpr std::size_t kMostLines = 4;
     using Lines = QVarLengthArray<QTextBlock, kMostLines>;
 
-    void follow();
+    struct Change {
+        int from;
+        int to;
+    };
+    void follow(std::optional<Change> change);
     Lines linesToKeep() const;
     Lines keptLines() const;
 

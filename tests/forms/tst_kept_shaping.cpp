@@ -1,3 +1,4 @@
+#include "memory_in_use.h"
 #include "window_driver.h"
 
 #include <QPlainTextEdit>
@@ -5,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTest>
+#include <QTextCursor>
 
 #include <string>
 
@@ -89,6 +91,36 @@ private slots:
         form->txtin->clearFocus();  // no caret to blink in one and not the other
         for (QPlainTextEdit *box : {static_cast<QPlainTextEdit *>(form->txtin), static_cast<QPlainTextEdit *>(form->txtencrypt)})
             QCOMPARE(box->viewport()->grab().toImage(), bareRendering(*box));
+    }
+
+    // Lines typed and left behind hold what they hold in bare boxes, not the shaping they kept
+    // while they were being written.
+    void linesLeftBehindHoldNoMoreThanInBareBoxes()
+    {
+        const std::string message = lines(400);
+        const auto form = testing::openWindow();
+        const std::ptrdiff_t programBefore = testing::bytesInUse();
+        testing::type(form->txtin, message);
+        QCoreApplication::processEvents();
+        const std::ptrdiff_t program = testing::bytesInUse() - programBefore;
+
+        QWidget window;
+        QPlainTextEdit typed(&window);
+        QPlainTextEdit appended(&window);
+        typed.setGeometry(form->txtin->geometry());
+        appended.setGeometry(form->txtencrypt->geometry());
+        window.resize(form->size());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const std::ptrdiff_t bareBefore = testing::bytesInUse();
+        testing::type(&typed, message);
+        QTextCursor end(appended.document());
+        end.insertText(QString::fromLatin1(message).toUpper().replace(QLatin1Char('\r'), QChar::ParagraphSeparator));
+        QCoreApplication::processEvents();
+        const std::ptrdiff_t bare = testing::bytesInUse() - bareBefore;
+
+        qInfo("typing %zu characters took %td bytes in the window, %td in bare boxes", message.size(), program, bare);
+        QVERIFY(program < bare * 3 / 2 + 64 * 1024);
     }
 };
 

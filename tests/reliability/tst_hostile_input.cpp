@@ -1,13 +1,8 @@
 #include "code_page.h"
+#include "memory_in_use.h"
 #include "window_driver.h"
 
 #include <QTest>
-
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();  // AddressSanitizer's own allocator
-#else
-#include <malloc.h>
-#endif
 
 #include <array>
 #include <memory>
@@ -15,6 +10,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();  // AddressSan
 #include <vector>
 
 using reliability::capitalOf;
+using testing::bytesInUse;
 using testing::click;
 
 namespace {
@@ -96,15 +92,6 @@ bool insertedByTheBox(int code)
 // Names the code at which a sweep went wrong.
 #define COMPARE_AT(code, actual, expected)                                                                   \
     QVERIFY2((actual) == (expected), qPrintable(QStringLiteral("at code %1: %2").arg(code).arg(#actual)))
-
-std::size_t bytesInUse()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
-}
 
 } // namespace
 
@@ -316,10 +303,10 @@ private slots:
         };
         for (int i = 0; i < 300; ++i)
             cycle();
-        const auto before = static_cast<std::ptrdiff_t>(bytesInUse());
+        const auto before = bytesInUse();
         for (int i = 0; i < kCycles; ++i)
             cycle();
-        const std::ptrdiff_t grown = static_cast<std::ptrdiff_t>(bytesInUse()) - before;
+        const std::ptrdiff_t grown = bytesInUse() - before;
         qInfo("memory in use grew by %td bytes over %d cycles", grown, kCycles);
         QVERIFY(grown < kAllowance);
         QCOMPARE(form->txtin->text(), std::string());
@@ -327,10 +314,10 @@ private slots:
 
         // The measure itself sees a loss that small.
         std::vector<std::unique_ptr<char[]>> kept;
-        const auto start = static_cast<std::ptrdiff_t>(bytesInUse());
+        const auto start = bytesInUse();
         for (int i = 0; i < kCycles; ++i)
             kept.push_back(std::make_unique<char[]>(8));
-        QVERIFY(static_cast<std::ptrdiff_t>(bytesInUse()) - start >= kAllowance);
+        QVERIFY(bytesInUse() - start >= kAllowance);
     }
 };
 
