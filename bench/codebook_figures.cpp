@@ -58,7 +58,7 @@ void addCodeBookFigures(Scene &scene, std::vector<Comparison> &comparisons)
         auto mapped = std::make_shared<bool>(false);
         Side program = programSide(scene.form, mapped);
         Side floor = floorSide(scene.floor, display);
-        measureSides(state, program, floor);
+        measureSides(state, {{program, kProgramMs}, {floor, kFloorMs}});
         if (*mapped) {  // leave the book as every figure expects it
             openDialogueOnE(scene.form);
             QTest::keyClick(scene.form.txtnewletter, Qt::Key_E);

@@ -42,9 +42,16 @@ struct Side {
     std::function<const char *(const PaintWatch &painted)> fault;  // untimed: what went wrong, or null
 };
 
-// Each iteration times both sides, in turns, so that both meet the same moment of a shared machine.
-// Sets the program's time as the iteration time, and the medians of both sides as counters.
-void measureSides(benchmark::State &state, Side &program, Side &floor);
+// A side and the counter its median goes to.
+struct TimedSide {
+    Side &side;
+    std::string counter;
+};
+
+// Each iteration times every side, in turns starting one side later each time, so that all meet
+// the same moments of a shared machine. Sets the first side's time as the iteration time, and each
+// side's median as its counter.
+void measureSides(benchmark::State &state, const std::vector<TimedSide> &sides);
 
 // Registers a benchmark timed by hand.
 template <class Body>

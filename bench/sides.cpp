@@ -14,17 +14,18 @@ double median(std::vector<double> values)
     return *middle;
 }
 
-void measureSides(benchmark::State &state, Side &program, Side &floor)
+void measureSides(benchmark::State &state, const std::vector<TimedSide> &sides)
 {
     PaintWatch watch;
-    for (const Side *side : {&program, &floor})
-        for (QPlainTextEdit *box : side->watched)
+    for (const TimedSide &timed : sides)
+        for (QPlainTextEdit *box : timed.side.watched)
             watch.watch(*box);
-    std::vector<double> times[2];
-    bool programFirst = true;
+    std::vector<std::vector<double>> times(sides.size());
+    std::size_t firstTurn = 0;
     for (auto _ : state) {
-        for (const bool programTurn : {programFirst, !programFirst}) {
-            Side &side = programTurn ? program : floor;
+        for (std::size_t turn = 0; turn < sides.size(); ++turn) {
+            const std::size_t which = (firstTurn + turn) % sides.size();
+            Side &side = sides[which].side;
             side.prepare();
             settle(*side.window);
             watch.clear();
@@ -33,14 +34,14 @@ void measureSides(benchmark::State &state, Side &program, Side &floor)
                 state.SkipWithError(fault);
                 return;
             }
-            times[programTurn ? 0 : 1].push_back(seconds);
-            if (programTurn)
+            times[which].push_back(seconds);
+            if (which == 0)
                 state.SetIterationTime(seconds);
         }
-        programFirst = !programFirst;
+        firstTurn = (firstTurn + 1) % sides.size();
     }
-    state.counters[kProgramMs] = median(times[0]) * 1e3;
-    state.counters[kFloorMs] = median(times[1]) * 1e3;
+    for (std::size_t which = 0; which < sides.size(); ++which)
+        state.counters[sides[which].counter] = median(times[which]) * 1e3;
 }
 
 void addMessageFigures(Scene &scene, std::vector<Comparison> &comparisons, const std::string &figure,
@@ -53,7 +54,7 @@ void addMessageFigures(Scene &scene, std::vector<Comparison> &comparisons, const
             addBenchmark(name, size.iterations, [&scene, message, program, floor](benchmark::State &state) {
                 Side programSide = program(scene, *message);
                 Side floorSide = floor(scene, *message);
-                measureSides(state, programSide, floorSide);
+                measureSides(state, {{programSide, kProgramMs}, {floorSide, kFloorMs}});
             });
             comparisons.push_back(againstFloor(
                 figure + ", " + nameOf(layout) + ", N = " + std::to_string(size.length), name, 1.2));
