@@ -1,3 +1,4 @@
+#include "bare_box.h"
 #include "memory_in_use.h"
 #include "window_driver.h"
 
@@ -30,22 +31,20 @@ QList<int> keptLines(const QPlainTextEdit &box)
     return kept;
 }
 
-// What a bare box of the same size, font and colours shows with the same text, caret and scroll.
+// What a bare box in the same place shows with the same text, caret and scroll.
 QImage bareRendering(const QPlainTextEdit &box)
 {
-    QPlainTextEdit bare;
-    bare.setAttribute(Qt::WA_DontShowOnScreen);
-    bare.setFont(box.font());
-    bare.setPalette(box.palette());
-    bare.setVerticalScrollBarPolicy(box.verticalScrollBarPolicy());
-    bare.resize(box.size());
-    bare.setPlainText(box.toPlainText());
-    QTextCursor caret(bare.document());
+    QWidget window;
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.resize(box.window()->size());
+    QPlainTextEdit *bare = testing::bareTwinOf(box, &window);
+    bare->setPlainText(box.toPlainText());
+    QTextCursor caret(bare->document());
     caret.setPosition(box.textCursor().position());
-    bare.setTextCursor(caret);
-    bare.show();
-    bare.verticalScrollBar()->setValue(box.verticalScrollBar()->value());
-    return bare.viewport()->grab().toImage();
+    bare->setTextCursor(caret);
+    window.show();
+    bare->verticalScrollBar()->setValue(box.verticalScrollBar()->value());
+    return bare->viewport()->grab().toImage();
 }
 
 } // namespace
@@ -105,17 +104,17 @@ private slots:
         const std::ptrdiff_t program = testing::bytesInUse() - programBefore;
 
         QWidget window;
-        QPlainTextEdit typed(&window);
-        QPlainTextEdit appended(&window);
-        typed.setGeometry(form->txtin->geometry());
-        appended.setGeometry(form->txtencrypt->geometry());
+        QPlainTextEdit *typed = testing::bareTwinOf(*form->txtin, &window);
+        QPlainTextEdit *appended = testing::bareTwinOf(*form->txtencrypt, &window);
         window.resize(form->size());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const std::ptrdiff_t bareBefore = testing::bytesInUse();
-        testing::type(&typed, message);
-        QTextCursor end(appended.document());
-        end.insertText(QString::fromLatin1(message).toUpper().replace(QLatin1Char('\r'), QChar::ParagraphSeparator));
+        QTextCursor end(appended->document());
+        for (const char byte : message) {  // as the window does: a key, then its code at the end
+            testing::type(typed, std::string(1, byte));
+            end.insertText(byte == '\r' ? QString(QChar::ParagraphSeparator) : QString(QChar::fromLatin1(byte)).toUpper());
+        }
         QCoreApplication::processEvents();
         const std::ptrdiff_t bare = testing::bytesInUse() - bareBefore;
 
