@@ -4,6 +4,7 @@
 #include "forms/visibility.h"
 #include "forms/windows1252.h"
 
+#include <QMimeData>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -47,6 +48,16 @@ void MultiLineTextBox::keyPressEvent(QKeyEvent *event)
 {
     if (QKeyEvent *key = keyAfterKeyPress(event))
         QPlainTextEdit::keyPressEvent(key);
+}
+
+// Qt 6.4.0 to 6.4.2 read the first format of what is pasted without checking that there is one,
+// and on X11 a clipboard or PRIMARY selection with no owner offers none, so a paste at the start
+// of a session crashed in QWidgetTextControl::insertFromMimeData (QTBUG-110070, fixed in Qt 6.4.3).
+// Every paste, drop and middle click comes through here: one with nothing to offer inserts nothing.
+void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (source && !source->formats().isEmpty())
+        QPlainTextEdit::insertFromMimeData(source);
 }
 
 void MultiLineTextBox::showWholeText()

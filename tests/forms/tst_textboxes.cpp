@@ -5,6 +5,8 @@
 #include "forms/singlelinetextbox.h"
 #include "window_driver.h"
 
+#include <QClipboard>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTest>
 
@@ -143,6 +145,19 @@ private slots:
         QCOMPARE(host.keys, std::vector<int>{'?'});
         QCOMPARE(host.multi->toPlainText(), QString::fromUtf8("Ж"));  // the box still shows it
         QCOMPARE(host.multi->text(), std::string("?"));
+    }
+
+    // On X11 a clipboard with no owner offers no format at all.
+    void aPasteOfNothingInsertsNothing()
+    {
+        Host host;
+        QTest::keyClicks(host.multi, "ab");
+        QGuiApplication::clipboard()->setMimeData(new QMimeData);
+        QTest::keyClick(host.multi, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(host.multi, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(host.single, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(host.multi->text(), std::string("ab"));
+        QCOMPARE(host.single->text(), std::string());
     }
 
     void typedLineBreaksReadBackAsCrLf()
