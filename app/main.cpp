@@ -5,6 +5,7 @@
 
 int main(int argc, char *argv[])
 {
+    app::doWithoutASessionBusWhereNoneRuns();
     QApplication application(argc, argv);
     app::prepareApplication(application);
     app::frmVelloq form;
