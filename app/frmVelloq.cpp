@@ -12,6 +12,7 @@
 #include "forms/singlelinetextbox.h"
 #include "screens/send_screens.h"
 
+#include <QKeySequence>
 #include <QPixmap>
 
 namespace app {
@@ -132,6 +133,7 @@ void frmVelloq::createControls()
     forms::place(*frmchange, 120, 5520, 3015, 2415);
     frmchange->setBackColor(codebook::kDialogueClosedColor);
     frmchange->setFont(forms::fontOf(kVerdana, 9, FontStyle::BoldItalic));
+    frmchange->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
 
     lblcleartext = named(new forms::Label(QStringLiteral("Enter Cleartext Letter to Change"), frmchange), "lblcleartext");
     forms::place(*lblcleartext, 360, 480, 855, 855);
@@ -169,9 +171,15 @@ void frmVelloq::createControls()
     picVelloq->hide();
 }
 
-// What a screen reader speaks for each control: a box is named by the label that stands over it.
+// What a screen reader speaks for each control: a box is named by the label that stands over it,
+// and that label is its buddy, which a screen reader shows as the box's label.
 void frmVelloq::setAccessibleNames()
 {
+    lbltype->setBuddy(txtin);
+    lblcode->setBuddy(txtcode);
+    lblencrypt->setBuddy(txtencrypt);
+    lblcleartext->setBuddy(txtchange);
+    lblnewletter->setBuddy(txtnewletter);
     txtin->setAccessibleName(lbltype->text());
     txtcode->setAccessibleName(lblcode->text());
     txtencrypt->setAccessibleName(lblencrypt->text());
@@ -183,6 +191,9 @@ void frmVelloq::setAccessibleNames()
         frame->setAccessibleName(frame->title());
     for (forms::Label *label : {lbltype, lblcode, lblencrypt, lblcleartext, lblnewletter, lblsent})
         label->setAccessibleName(label->text().trimmed());
+    frmchange->setAccessibleDescription(QStringLiteral("Alt+C opens it from anywhere in the window"));
+    // "Send New Message" takes the focus when the message is sent: it tells what happened.
+    cmdGoAgain->setAccessibleDescription(lblsent->text().trimmed());
     picVelloq->setAccessibleName(QStringLiteral("A magnifying glass over a tile of scattered letters"));
 }
 
