@@ -13,6 +13,7 @@
 #include "screens/send_screens.h"
 
 #include <QPixmap>
+#include <QStyle>
 
 namespace app {
 
@@ -57,6 +58,9 @@ frmVelloq::frmVelloq()
 {
     setObjectName(QStringLiteral("frmVelloq"));
     setWindowTitle(QStringLiteral("The Quenmark"));
+    // The faces the window fixes are light, so what it leaves to the toolkit (text, the one-letter
+    // boxes, bevels) takes the style's light palette, not a dark desktop's light text.
+    setPalette(style()->standardPalette());
     forms::setColor(*this, QPalette::Window, kPeriwinkle);
     resize(forms::pixelsOf(7470), forms::pixelsOf(8085));
 
