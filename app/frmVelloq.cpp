@@ -12,6 +12,7 @@
 #include "forms/singlelinetextbox.h"
 #include "screens/send_screens.h"
 
+#include <QFont>
 #include <QPixmap>
 #include <QStyle>
 
@@ -43,13 +44,11 @@ void heading(forms::Label &label)
     label.setAutoFillBackground(true);
     forms::setColor(label, QPalette::Window, kPeriwinkle);
     forms::setColor(label, QPalette::WindowText, kLightGrey);
-    label.setFont(forms::fontOf(kComicSans, 12));
 }
 
 void button(forms::CommandButton &button, std::uint32_t face)
 {
     forms::setColor(button, QPalette::Button, face);
-    button.setFont(forms::fontOf(kComicSans, 9.75));
 }
 
 } // namespace
@@ -65,6 +64,7 @@ frmVelloq::frmVelloq()
     resize(forms::pixelsOf(7470), forms::pixelsOf(8085));
 
     createControls();
+    setFonts();
     setAccessibleNames();
     setTabOrder();
     setStackingOrder();
@@ -81,7 +81,6 @@ void frmVelloq::createControls()
     Frame1->setBackColor(kPeriwinkle);
     forms::setColor(*Frame1, QPalette::WindowText, kLightGrey);
     forms::setColor(*Frame1, QPalette::Text, kLightGrey);
-    Frame1->setFont(forms::fontOf(kComicSans, 18, FontStyle::BoldItalic));
 
     lbltype = named(new forms::Label(QStringLiteral("Type Clear Message Here"), this), "lbltype");
     forms::place(*lbltype, 360, 1440, 2415, 375);
@@ -98,7 +97,6 @@ void frmVelloq::createControls()
     txtin = named(new forms::MultiLineTextBox(this), "txtin");
     forms::place(*txtin, 120, 2040, 2895, 2295);
     forms::setColor(*txtin, QPalette::Base, kLightBlue);
-    txtin->setFont(forms::fontOf(kVerdana, 9.75));
     txtin->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtin->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -114,7 +112,6 @@ void frmVelloq::createControls()
     forms::place(*txtencrypt, 4560, 2040, 2775, 2295);
     forms::setColor(*txtencrypt, QPalette::Base, kPurple);
     forms::setColor(*txtencrypt, QPalette::Text, kLightGrey);
-    txtencrypt->setFont(forms::fontOf(kVerdana, 9.75, FontStyle::BoldItalic));
     txtencrypt->setReadOnly(true);
     txtencrypt->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtencrypt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -135,15 +132,12 @@ void frmVelloq::createControls()
     frmchange = named(new forms::Frame(QStringLiteral("Click to Change Code Book"), this), "frmchange");
     forms::place(*frmchange, 120, 5520, 3015, 2415);
     frmchange->setBackColor(codebook::kDialogueClosedColor);
-    frmchange->setFont(forms::fontOf(kVerdana, 9, FontStyle::BoldItalic));
 
     lblcleartext = named(new forms::Label(QStringLiteral("Enter Cleartext Letter to Change"), frmchange), "lblcleartext");
     forms::place(*lblcleartext, 360, 480, 855, 855);
-    lblcleartext->setFont(forms::defaultFont());
 
     lblnewletter = named(new forms::Label(QStringLiteral("New Code Letter"), frmchange), "lblnewletter");
     forms::place(*lblnewletter, 1800, 480, 855, 735);
-    lblnewletter->setFont(forms::defaultFont());
 
     txtchange = named(new forms::SingleLineTextBox(this), "txtchange");
     forms::place(*txtchange, 480, 6960, 855, 735);
@@ -160,7 +154,6 @@ void frmVelloq::createControls()
     lblsent->setAutoFillBackground(true);
     forms::setColor(*lblsent, QPalette::Window, kLightGreen);
     forms::setColor(*lblsent, QPalette::WindowText, kRed);
-    lblsent->setFont(forms::fontOf(kVerdana, 60));
     lblsent->hide();
 
     cmdGoAgain = named(new forms::CommandButton(QStringLiteral("Send New Message"), this), "cmdGoAgain");
@@ -171,6 +164,31 @@ void frmVelloq::createControls()
     picVelloq = named(new forms::PictureBox(QPixmap(QStringLiteral(":/velloq.gif")), this), "picVelloq");
     forms::place(*picVelloq, 5040, 5640, 2000, 2000);
     picVelloq->hide();
+}
+
+// Comic Neue, which stands in for Comic Sans MS where that face is missing, runs wider than it:
+// the headings would wrap in the one-line boxes drawn for them, their second line cut off. Like a
+// metric-compatible face, the stand-in is narrowed just enough that each heading fits its box,
+// wherever the face is used; the real face fits as it is.
+void frmVelloq::setFonts()
+{
+    const int stretch = forms::stretchFittingOneLine(forms::fontOf(kComicSans, 12), {lbltype, lblcode, lblencrypt});
+    const auto comicSans = [stretch](qreal points, FontStyle style = FontStyle::Regular) {
+        QFont font = forms::fontOf(kComicSans, points, style);
+        font.setStretch(stretch);
+        return font;
+    };
+    Frame1->setFont(comicSans(18, FontStyle::BoldItalic));
+    for (forms::Label *heading : {lbltype, lblcode, lblencrypt})
+        heading->setFont(comicSans(12));
+    for (forms::CommandButton *button : {cmderase, cmdre, cmdclear, cmdSendMsg, cmdGoAgain})
+        button->setFont(comicSans(9.75));
+    txtin->setFont(forms::fontOf(kVerdana, 9.75));
+    txtencrypt->setFont(forms::fontOf(kVerdana, 9.75, FontStyle::BoldItalic));
+    frmchange->setFont(forms::fontOf(kVerdana, 9, FontStyle::BoldItalic));
+    lblcleartext->setFont(forms::defaultFont());
+    lblnewletter->setFont(forms::defaultFont());
+    lblsent->setFont(forms::fontOf(kVerdana, 60));
 }
 
 // What a screen reader speaks for each control: a box is named by the label that stands over it.
