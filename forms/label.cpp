@@ -17,7 +17,7 @@ Label::Label(const QString &caption, QWidget *parent)
 
 int stretchFittingOneLine(const QFont &font, std::initializer_list<const Label *> labels)
 {
-    // How far the widest caption, for its box, overruns it.
+    // The largest share of its box's width that a caption takes; above 1 it overruns the box.
     const auto overrun = [labels](const QFont &face) {
         const QFontMetricsF metrics(face);
         qreal most = 0;

@@ -86,7 +86,8 @@ private slots:
                 return heading->fontMetrics().boundingRect(heading->contentsRect(), int(heading->alignment()) | flags,
                                                            heading->text());
             };
-            QVERIFY2(laidOut(Qt::TextWordWrap).height() == laidOut(Qt::TextSingleLine).height(), qPrintable(heading->text()));
+            QVERIFY2(laidOut(Qt::TextWordWrap).height() == laidOut(Qt::TextSingleLine).height(),
+                     qPrintable(heading->text()));
         }
     }
 
