@@ -4,14 +4,14 @@
 #include "codebook/display.h"
 #include "forms/label.h"
 #include "forms/singlelinetextbox.h"
-#include "forms/windows1252.h"
+#include "codepage/windows1252.h"
 
 namespace app {
 
 void Form_Load(frmVelloq &form)
 {
     for (int code = 'A'; code <= 'Z'; ++code)
-        form.codebook.add(forms::characterOf(code), forms::characterOf(code));
+        form.codebook.add(codepage::characterOf(code), codepage::characterOf(code));
     codebook::RefreshCodeBook(form);
     form.txtchange->hide();
     form.txtnewletter->hide();

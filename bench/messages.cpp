@@ -1,6 +1,6 @@
 #include "messages.h"
 
-#include "forms/windows1252.h"
+#include "codepage/windows1252.h"
 
 #include <random>
 
@@ -43,7 +43,7 @@ std::string clearMessage(std::size_t length, Layout layout)
 
 std::string enciphered(const std::string &clear)
 {
-    return forms::ansiUpper(clear);
+    return codepage::ansiUpper(clear);
 }
 
 } // namespace bench

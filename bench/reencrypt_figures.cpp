@@ -1,3 +1,4 @@
+#include "codepage/windows1252.h"
 #include "figures.h"
 #include "messages.h"
 #include "window_driver.h"
@@ -49,7 +50,7 @@ Side floorSide(FloorWindow &floor, const std::string &message)
 {
     auto substitution = std::make_shared<std::array<char, 256>>();
     for (int code = 0; code < 256; ++code)
-        (*substitution)[code] = static_cast<char>(forms::ansiUpper(static_cast<unsigned char>(code)));
+        (*substitution)[code] = static_cast<char>(codepage::ansiUpper(static_cast<unsigned char>(code)));
     auto previous = std::make_shared<const QString>(QString::fromLatin1(enciphered(message)));
     const std::size_t resultSize = reencrypted(message).size();
     return {&floor, {floor.encryptedBox},

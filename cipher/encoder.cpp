@@ -3,7 +3,7 @@
 #include "app/frmVelloq.h"
 #include "codebook/codebook.h"
 #include "forms/multilinetextbox.h"
-#include "forms/windows1252.h"
+#include "codepage/windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,7 @@ namespace cipher {
 
 std::string encipher(const codebook::CodeBook &book, int keyAscii)
 {
-    const char upper = static_cast<char>(forms::ansiUpper(static_cast<unsigned char>(keyAscii)));
+    const char upper = static_cast<char>(codepage::ansiUpper(static_cast<unsigned char>(keyAscii)));
     if (upper >= 'A' && upper <= 'Z')
         return book.lookUp(std::string_view(&upper, 1));
     return std::string(1, upper);

@@ -7,7 +7,7 @@
 #include "forms/frame.h"
 #include "forms/label.h"
 #include "forms/singlelinetextbox.h"
-#include "forms/windows1252.h"
+#include "codepage/windows1252.h"
 
 namespace codebook {
 
@@ -21,7 +21,7 @@ void frmchange_Click(app::frmVelloq &form)
 
 void txtchange_KeyPress(app::frmVelloq &form, int &keyAscii)
 {
-    form.changeletter = forms::characterOf(keyAscii);
+    form.changeletter = codepage::characterOf(keyAscii);
 }
 
 void txtchange_Change(app::frmVelloq &form)
@@ -38,7 +38,7 @@ void txtnewletter_KeyPress(app::frmVelloq &form, int &keyAscii)
         forms::beep();
         return;
     }
-    form.codebook.replace(form.changeletter, forms::ansiUpper(forms::characterOf(keyAscii)));
+    form.codebook.replace(form.changeletter, codepage::ansiUpper(codepage::characterOf(keyAscii)));
     RefreshCodeBook(form);
     // On the sent screen "Re-encrypt" is hidden and cannot take the focus.
     if (!form.cmdre->isHidden())

@@ -1,6 +1,6 @@
 #include "codebook/codebook.h"
 
-#include "forms/windows1252.h"
+#include "codepage/windows1252.h"
 
 #include <stdexcept>
 
@@ -8,20 +8,20 @@ namespace codebook {
 
 void CodeBook::add(std::string_view key, std::string_view value)
 {
-    const auto [where, added] = entries_.try_emplace(forms::ansiUpper(key), Entry{std::string(key), std::string(value)});
+    const auto [where, added] = entries_.try_emplace(codepage::ansiUpper(key), Entry{std::string(key), std::string(value)});
     if (!added)
         throw std::invalid_argument("code book already holds the key");
 }
 
 void CodeBook::remove(std::string_view key)
 {
-    if (entries_.erase(forms::ansiUpper(key)) == 0)
+    if (entries_.erase(codepage::ansiUpper(key)) == 0)
         throw std::out_of_range("code book does not hold the key");
 }
 
 const std::string &CodeBook::lookUp(std::string_view key) const
 {
-    const auto entry = entries_.find(forms::ansiUpper(key));
+    const auto entry = entries_.find(codepage::ansiUpper(key));
     if (entry == entries_.end())
         throw std::out_of_range("code book does not hold the key");
     return entry->second.value;
@@ -29,7 +29,7 @@ const std::string &CodeBook::lookUp(std::string_view key) const
 
 bool CodeBook::contains(std::string_view key) const
 {
-    return entries_.contains(forms::ansiUpper(key));
+    return entries_.contains(codepage::ansiUpper(key));
 }
 
 void CodeBook::replace(std::string_view key, std::string_view value)

@@ -3,7 +3,7 @@
 #include "app/frmVelloq.h"
 #include "codebook/codebook.h"
 #include "forms/multilinetextbox.h"
-#include "forms/windows1252.h"
+#include "codepage/windows1252.h"
 
 namespace codebook {
 
@@ -11,7 +11,7 @@ std::string codeBookText(const CodeBook &book)
 {
     std::string text;
     for (int code = 'A'; code <= 'Z'; ++code) {
-        const std::string letter = forms::characterOf(code);
+        const std::string letter = codepage::characterOf(code);
         text += letter + ' ' + book.lookUp(letter) + "\r\n";
     }
     return text;

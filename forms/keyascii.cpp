@@ -1,6 +1,6 @@
 #include "forms/keyascii.h"
 
-#include "forms/windows1252.h"
+#include "codepage/windows1252.h"
 
 #include <QKeyEvent>
 
@@ -59,7 +59,7 @@ std::optional<int> keyAsciiOf(const QKeyEvent &event)
 
 std::optional<int> keyAsciiOf(char32_t character)
 {
-    const int code = ansiCodeOf(character);
+    const int code = codepage::ansiCodeOf(character);
     if (code < 32 || code == kDelete)  // Delete and the like: no character, whatever text came
         return std::nullopt;
     return code;

@@ -1,5 +1,6 @@
 #include "forms/textbox.h"
 
+#include "codepage/windows1252.h"
 #include "forms/events.h"
 #include "forms/keyascii.h"
 #include "forms/windows1252.h"
@@ -56,7 +57,7 @@ QKeyEvent *TextBox::keyAfterKeyPress(QKeyEvent *event)
     if (keyAscii == 0)
         return nullptr;
     replacedKey_ = std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
-                                               toUnicode(characterOf(keyAscii)));
+                                               toUnicode(codepage::characterOf(keyAscii)));
     return replacedKey_.get();
 }
 
@@ -77,7 +78,7 @@ void TextBox::commitThroughKeyPress(QInputMethodEvent &event)
         if (keyAscii == *code)
             inserted += asCommitted;
         else if (keyAscii != 0)
-            inserted += toUnicode(characterOf(keyAscii));
+            inserted += toUnicode(codepage::characterOf(keyAscii));
     }
     event.setCommitString(inserted, event.replacementStart(), event.replacementLength());
 }

@@ -6,17 +6,9 @@
 class QString;
 class QStringView;
 
-// The procedures see text as strings of Windows-1252 bytes and key presses as their codes.
-// Every crossing between those bytes and the toolkit's Unicode text goes through here.
+// Every crossing between the Windows-1252 bytes the procedures work in and the toolkit's Unicode
+// text goes through here; a character the page cannot hold becomes '?'.
 namespace forms {
-
-// One-character string of a code, and the code of a character (the classic Chr and Asc).
-std::string characterOf(int code);
-int codeOf(char character);
-
-char16_t unicodeOf(unsigned char code);
-// A character the code page cannot hold becomes '?' (63), as the platform's own conversion does.
-int ansiCodeOf(char32_t character);
 
 QString toUnicode(std::string_view ansi);
 std::string toAnsi(QStringView text);
@@ -26,9 +18,5 @@ std::string toAnsi(QStringView text);
 QString toDocumentText(std::string_view ansi, char before = '\0');
 // Read back from what a multi-line box shows, each line break as CR LF.
 std::string fromDocumentText(QStringView shown);
-
-// Upper-casing by the code page's rules; a letter whose capital lies outside it stays as it is.
-unsigned char ansiUpper(unsigned char code);
-std::string ansiUpper(std::string_view text);
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "cipher/encoder.h"
 #include "codebook/codebook.h"
+#include "codepage/windows1252.h"
 #include "window_driver.h"
 
 #include <QTest>
@@ -16,13 +17,13 @@ private slots:
     {
         codebook::CodeBook book;
         for (int code = 'A'; code <= 'Z'; ++code)
-            book.add(forms::characterOf(code), forms::characterOf(code == 'H' ? 'Q' : code));
+            book.add(codepage::characterOf(code), codepage::characterOf(code == 'H' ? 'Q' : code));
         for (int code = 0; code < 256; ++code) {
             const std::string out = cipher::encipher(book, code);
             QCOMPARE(out.size(), std::size_t(1));
-            const unsigned char upper = forms::ansiUpper(static_cast<unsigned char>(code));
+            const unsigned char upper = codepage::ansiUpper(static_cast<unsigned char>(code));
             const bool letter = upper >= 'A' && upper <= 'Z';
-            QCOMPARE(forms::codeOf(out.front()), letter ? (upper == 'H' ? int('Q') : int(upper)) : int(upper));
+            QCOMPARE(codepage::codeOf(out.front()), letter ? (upper == 'H' ? int('Q') : int(upper)) : int(upper));
         }
     }
 
@@ -32,16 +33,16 @@ private slots:
     {
         std::string message;
         for (int code = 255; code >= 0; --code)
-            message += forms::characterOf(code) + "q\r\n";
+            message += codepage::characterOf(code) + "q\r\n";
         for (const char *codeForQ : {"Z", "", "XY"}) {
             codebook::CodeBook book;
             for (int code = 'A'; code <= 'Z'; ++code) {
-                const std::string letter = forms::characterOf(code);
+                const std::string letter = codepage::characterOf(code);
                 book.add(letter, code == 'Q' ? std::string(codeForQ) : letter);
             }
             std::string typed;
             for (char character : message)
-                typed += cipher::encipher(book, forms::codeOf(character));
+                typed += cipher::encipher(book, codepage::codeOf(character));
             QCOMPARE(cipher::encipher(book, message), typed);
         }
     }

@@ -1,4 +1,5 @@
 #include "cipher/message_commands.h"
+#include "codepage/windows1252.h"
 #include "window_driver.h"
 
 #include <QTest>
@@ -134,7 +135,7 @@ private slots:
             click(form->cmdre);
             const std::string &encrypted = form->txtencrypt->text();
             QCOMPARE(encrypted.size(), clear.size() + 1);
-            QCOMPARE(encrypted, " " + forms::ansiUpper(clear));
+            QCOMPARE(encrypted, " " + codepage::ansiUpper(clear));
         }
     }
 };

@@ -1,4 +1,5 @@
 #include "codebook/change_dialogue.h"
+#include "codepage/windows1252.h"
 #include "window_driver.h"
 
 #include <QTest>
@@ -100,7 +101,7 @@ private slots:
         clickChangeFrame(*form);
         typeIntoFocus(*form, clear.toStdString());
         typeIntoFocus(*form, code.toStdString());
-        QCOMPARE(lineOf(*form, forms::ansiUpper(clear.toStdString()).front()), line.toStdString());
+        QCOMPARE(lineOf(*form, codepage::ansiUpper(clear.toStdString()).front()), line.toStdString());
         QCOMPARE(form->codebook.size(), std::size_t(26));
         QCOMPARE(focused(*form), form->cmdre);
     }

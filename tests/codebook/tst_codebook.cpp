@@ -1,6 +1,6 @@
 #include "codebook/codebook.h"
 #include "codebook/display.h"
-#include "forms/windows1252.h"
+#include "codepage/windows1252.h"
 
 #include <QTest>
 
@@ -14,7 +14,7 @@ CodeBook identity()
 {
     CodeBook book;
     for (int code = 'A'; code <= 'Z'; ++code)
-        book.add(forms::characterOf(code), forms::characterOf(code));
+        book.add(codepage::characterOf(code), codepage::characterOf(code));
     return book;
 }
 

@@ -1,4 +1,5 @@
 #include "forms/keyascii.h"
+#include "codepage/windows1252.h"
 #include "forms/windows1252.h"
 
 #include <QKeyEvent>
@@ -6,6 +7,7 @@
 
 #include <optional>
 
+using namespace codepage;
 using namespace forms;
 
 class TestWindows1252 : public QObject {
