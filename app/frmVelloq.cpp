@@ -17,6 +17,9 @@
 #include <QPixmap>
 #include <QStyle>
 
+#include <cstdint>
+#include <iterator>
+
 namespace app {
 
 namespace {

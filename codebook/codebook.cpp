@@ -8,7 +8,7 @@ namespace codebook {
 
 void CodeBook::add(std::string_view key, std::string_view value)
 {
-    const auto [where, added] = entries_.try_emplace(codepage::ansiUpper(key), Entry{std::string(key), std::string(value)});
+    const auto [where, added] = entries_.try_emplace(codepage::ansiUpper(key), value);
     if (!added)
         throw std::invalid_argument("code book already holds the key");
 }
@@ -24,7 +24,7 @@ const std::string &CodeBook::lookUp(std::string_view key) const
     const auto entry = entries_.find(codepage::ansiUpper(key));
     if (entry == entries_.end())
         throw std::out_of_range("code book does not hold the key");
-    return entry->second.value;
+    return entry->second;
 }
 
 bool CodeBook::contains(std::string_view key) const

@@ -17,16 +17,12 @@ public:
     void remove(std::string_view key);
     const std::string &lookUp(std::string_view key) const;
     bool contains(std::string_view key) const;
-    // Removes the entry, then adds the new value under the key as given.
+    // Removes the entry, then adds the new value under the key.
     void replace(std::string_view key, std::string_view value);
     std::size_t size() const { return entries_.size(); }
 
 private:
-    struct Entry {
-        std::string key;
-        std::string value;
-    };
-    std::map<std::string, Entry, std::less<>> entries_;  // by upper-cased key
+    std::map<std::string, std::string, std::less<>> entries_;  // code letters by upper-cased key
 };
 
 } // namespace codebook
