@@ -31,6 +31,8 @@ bool within(const Lines &some, const Lines &others)
 KeptShaping::KeptShaping(QPlainTextEdit &box)
     : box_(box)
 {
+    if (!QUENMARK_KEPT_SHAPING)
+        return;
     for (QTextCursor &mark : marks_)
         mark = QTextCursor(box.document());  // each its own, not copies of one
     // A change is reported before the document is laid out again, so the line being written keeps

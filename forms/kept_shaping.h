@@ -17,6 +17,15 @@ namespace forms {
 // repaints the caret's line and the one above it, an append the last two lines; those lines keep
 // their shaping, so typing at the end of a long message costs what it costs in an empty box. Every
 // other line is shaped when painted, as usual, and a line that stops keeping lets go at once.
+//
+// It relies on what Qt 6.4 does but does not document: QPlainTextDocumentLayout keeps each line's
+// QTextLayout between paints, so setCacheEnabled(true) on it holds the shaping until the line is
+// laid out again; QTextDocument::contentsChange is emitted before that new layout, so the layout
+// kept is the one painted next; and clearing a layout's text lets its shaping go, the document
+// setting the text again when it next lays the line out. tst_kept_shaping guards what the user
+// sees (each kept line paints pixel for pixel as a bare box's) and the memory the lines hold.
+// Building with -DQUENMARK_KEPT_SHAPING=OFF leaves the boxes to plain QPlainTextEdit behaviour;
+// CI runs the suite both ways.
 class KeptShaping {
 public:
     explicit KeptShaping(QPlainTextEdit &box);
