@@ -10,12 +10,14 @@ namespace forms {
 
 namespace {
 
-int running = 0;  // events in progress, the outermost included
-// Boxes changed by the running event. A posted event would cost a system call per key press.
-std::vector<QPointer<QObject>> awaitingCatchUp;
-
-// Windows whose focus was given up by a control being hidden.
-std::vector<QPointer<QWidget>> awaitingFocus;
+// What is left to do when the outermost event returns. Events run on the one GUI thread.
+struct WorkAfterEvents {
+    int eventsRunning = 0;  // the outermost included
+    // Boxes changed by the running event. A posted event would cost a system call per key press.
+    std::vector<QPointer<QObject>> boxesToCatchUp;
+    // Windows whose focus was given up by a control being hidden.
+    std::vector<QPointer<QWidget>> windowsToRefocus;
+} pending;
 
 void focusFirstShownControl(QWidget &window)
 {
@@ -31,22 +33,22 @@ void focusFirstShownControl(QWidget &window)
 
 void refocusAll()
 {
-    for (std::size_t i = 0; i < awaitingFocus.size(); ++i)
-        if (QWidget *window = awaitingFocus[i])
+    for (std::size_t i = 0; i < pending.windowsToRefocus.size(); ++i)
+        if (QWidget *window = pending.windowsToRefocus[i])
             focusFirstShownControl(*window);
-    awaitingFocus.clear();
+    pending.windowsToRefocus.clear();
 }
 
 void catchUpAll()
 {
     QCoreApplication::sendPostedEvents(nullptr, catchUpEvent());
-    for (std::size_t i = 0; i < awaitingCatchUp.size(); ++i) {
-        if (QObject *box = awaitingCatchUp[i]) {
+    for (std::size_t i = 0; i < pending.boxesToCatchUp.size(); ++i) {
+        if (QObject *box = pending.boxesToCatchUp[i]) {
             QEvent catchUp(catchUpEvent());
             QCoreApplication::sendEvent(box, &catchUp);
         }
     }
-    awaitingCatchUp.clear();
+    pending.boxesToCatchUp.clear();
 }
 
 } // namespace
@@ -56,10 +58,10 @@ void runEvent(const std::function<void()> &procedure)
     if (!procedure)
         return;
     struct Running {
-        Running() { ++running; }
+        Running() { ++pending.eventsRunning; }
         ~Running()
         {
-            if (--running == 0) {
+            if (--pending.eventsRunning == 0) {
                 catchUpAll();
                 refocusAll();
             }
@@ -70,16 +72,16 @@ void runEvent(const std::function<void()> &procedure)
 
 void scheduleCatchUp(QObject &box)
 {
-    if (running > 0)
-        awaitingCatchUp.emplace_back(&box);
+    if (pending.eventsRunning > 0)
+        pending.boxesToCatchUp.emplace_back(&box);
     else
         QCoreApplication::postEvent(&box, new QEvent(catchUpEvent()));
 }
 
 void refocusWhenEventsEnd(QWidget &window)
 {
-    awaitingFocus.emplace_back(&window);
-    if (running == 0)
+    pending.windowsToRefocus.emplace_back(&window);
+    if (pending.eventsRunning == 0)
         refocusAll();
 }
 
