@@ -1,16 +1,65 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
 namespace app {
+
+namespace {
+
+// Qt's messages while the application is created: without a display they are several lines
+// ending in an abort, so they wait until the display is known to be there.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file, function, category;
+    int line;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+void exitIfNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, context.file, context.function, context.category, context.line, text});
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY").isEmpty() ? qgetenv("WAYLAND_DISPLAY") : qgetenv("DISPLAY");
+    const QByteArray why = display.isEmpty() ? "neither DISPLAY nor WAYLAND_DISPLAY is set"
+                                             : "the display " + display + " could not be opened";
+    std::fprintf(stderr, "quenmark: needs a graphical display, but %s; start it in a desktop session, "
+                         "or over ssh with ssh -X\n", why.constData());
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> createApplication(int &argc, char *argv[])
+{
+    const QtMessageHandler qtHandler = qInstallMessageHandler(exitIfNoDisplay);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    for (const HeldMessage &held : heldMessages) {
+        const auto orNull = [](const QByteArray &text) { return text.isNull() ? nullptr : text.constData(); };
+        const QMessageLogContext context(orNull(held.file), held.line, orNull(held.function), orNull(held.category));
+        qtHandler(held.type, context, held.text);
+    }
+    heldMessages.clear();
+    return application;
+}
 
 void prepareApplication(QApplication &application)
 {
-    application.setApplicationName(QStringLiteral("The Quenmark"));
-    application.setApplicationVersion(QStringLiteral("1.00"));
+    // The short name is the window's class on X11, which the menu entry's StartupWMClass names.
+    application.setApplicationName(QStringLiteral("quenmark"));
+    application.setApplicationDisplayName(QStringLiteral("The Quenmark"));
+    application.setApplicationVersion(QStringLiteral(QUENMARK_VERSION));
     application.setDesktopFileName(QStringLiteral("org.quenmark.Quenmark"));
     QIcon icon(QStringLiteral(":/quenmark.ico"));
     for (int size : {48, 64, 128, 256})
