@@ -4,7 +4,10 @@
 #include <QByteArray>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,6 +68,11 @@ void prepareApplication(QApplication &application)
     for (int size : {48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.quenmark.Quenmark.png").arg(size));
     application.setWindowIcon(icon);
+    // Qt's own texts, such as the text boxes' context menus, in the user's language.
+    auto *qtTexts = new QTranslator(&application);
+    if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
     // Fusion paints button faces and frames in the colours the window gives them, on every platform.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The window names Windows faces; these are the nearest that Debian ships.
