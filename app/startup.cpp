@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <vector>
 
 namespace app {
@@ -26,10 +27,12 @@ struct HeldMessage {
     QString text;
 };
 std::vector<HeldMessage> heldMessages;
+std::mutex heldMessagesMutex;  // Qt may report from its own threads, such as the X11 event reader
 
 void exitIfNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type != QtFatalMsg) {
+        const std::lock_guard lock(heldMessagesMutex);
         heldMessages.push_back({type, context.file, context.function, context.category, context.line, text});
         return;
     }
@@ -48,12 +51,16 @@ std::unique_ptr<QApplication> createApplication(int &argc, char *argv[])
     const QtMessageHandler qtHandler = qInstallMessageHandler(exitIfNoDisplay);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(qtHandler);
-    for (const HeldMessage &held : heldMessages) {
+    std::vector<HeldMessage> heldUntilNow;
+    {
+        const std::lock_guard lock(heldMessagesMutex);
+        heldUntilNow.swap(heldMessages);
+    }
+    for (const HeldMessage &held : heldUntilNow) {
         const auto orNull = [](const QByteArray &text) { return text.isNull() ? nullptr : text.constData(); };
         const QMessageLogContext context(orNull(held.file), held.line, orNull(held.function), orNull(held.category));
         qtHandler(held.type, context, held.text);
     }
-    heldMessages.clear();
     return application;
 }
 
