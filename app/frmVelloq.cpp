@@ -12,7 +12,10 @@
 #include "forms/singlelinetextbox.h"
 #include "screens/send_screens.h"
 
+#include <QFont>
+#include <QKeySequence>
 #include <QPixmap>
+#include <QStyle>
 
 namespace app {
 
@@ -42,13 +45,11 @@ void heading(forms::Label &label)
     label.setAutoFillBackground(true);
     forms::setColor(label, QPalette::Window, kPeriwinkle);
     forms::setColor(label, QPalette::WindowText, kLightGrey);
-    label.setFont(forms::fontOf(kComicSans, 12));
 }
 
 void button(forms::CommandButton &button, std::uint32_t face)
 {
     forms::setColor(button, QPalette::Button, face);
-    button.setFont(forms::fontOf(kComicSans, 9.75));
 }
 
 } // namespace
@@ -57,10 +58,14 @@ frmVelloq::frmVelloq()
 {
     setObjectName(QStringLiteral("frmVelloq"));
     setWindowTitle(QStringLiteral("The Quenmark"));
+    // The faces the window fixes are light, so what it leaves to the toolkit (text, the one-letter
+    // boxes, bevels) takes the style's light palette, not a dark desktop's light text.
+    setPalette(style()->standardPalette());
     forms::setColor(*this, QPalette::Window, kPeriwinkle);
     resize(forms::pixelsOf(7470), forms::pixelsOf(8085));
 
     createControls();
+    setFonts();
     setAccessibleNames();
     setTabOrder();
     setStackingOrder();
@@ -77,7 +82,6 @@ void frmVelloq::createControls()
     Frame1->setBackColor(kPeriwinkle);
     forms::setColor(*Frame1, QPalette::WindowText, kLightGrey);
     forms::setColor(*Frame1, QPalette::Text, kLightGrey);
-    Frame1->setFont(forms::fontOf(kComicSans, 18, FontStyle::BoldItalic));
 
     lbltype = named(new forms::Label(QStringLiteral("Type Clear Message Here"), this), "lbltype");
     forms::place(*lbltype, 360, 1440, 2415, 375);
@@ -94,7 +98,6 @@ void frmVelloq::createControls()
     txtin = named(new forms::MultiLineTextBox(this), "txtin");
     forms::place(*txtin, 120, 2040, 2895, 2295);
     forms::setColor(*txtin, QPalette::Base, kLightBlue);
-    txtin->setFont(forms::fontOf(kVerdana, 9.75));
     txtin->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtin->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -110,7 +113,6 @@ void frmVelloq::createControls()
     forms::place(*txtencrypt, 4560, 2040, 2775, 2295);
     forms::setColor(*txtencrypt, QPalette::Base, kPurple);
     forms::setColor(*txtencrypt, QPalette::Text, kLightGrey);
-    txtencrypt->setFont(forms::fontOf(kVerdana, 9.75, FontStyle::BoldItalic));
     txtencrypt->setReadOnly(true);
     txtencrypt->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtencrypt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -131,15 +133,13 @@ void frmVelloq::createControls()
     frmchange = named(new forms::Frame(QStringLiteral("Click to Change Code Book"), this), "frmchange");
     forms::place(*frmchange, 120, 5520, 3015, 2415);
     frmchange->setBackColor(codebook::kDialogueClosedColor);
-    frmchange->setFont(forms::fontOf(kVerdana, 9, FontStyle::BoldItalic));
+    frmchange->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
 
     lblcleartext = named(new forms::Label(QStringLiteral("Enter Cleartext Letter to Change"), frmchange), "lblcleartext");
     forms::place(*lblcleartext, 360, 480, 855, 855);
-    lblcleartext->setFont(forms::defaultFont());
 
     lblnewletter = named(new forms::Label(QStringLiteral("New Code Letter"), frmchange), "lblnewletter");
     forms::place(*lblnewletter, 1800, 480, 855, 735);
-    lblnewletter->setFont(forms::defaultFont());
 
     txtchange = named(new forms::SingleLineTextBox(this), "txtchange");
     forms::place(*txtchange, 480, 6960, 855, 735);
@@ -156,7 +156,6 @@ void frmVelloq::createControls()
     lblsent->setAutoFillBackground(true);
     forms::setColor(*lblsent, QPalette::Window, kLightGreen);
     forms::setColor(*lblsent, QPalette::WindowText, kRed);
-    lblsent->setFont(forms::fontOf(kVerdana, 60));
     lblsent->hide();
 
     cmdGoAgain = named(new forms::CommandButton(QStringLiteral("Send New Message"), this), "cmdGoAgain");
@@ -169,9 +168,40 @@ void frmVelloq::createControls()
     picVelloq->hide();
 }
 
-// What a screen reader speaks for each control: a box is named by the label that stands over it.
+// Comic Neue, which stands in for Comic Sans MS where that face is missing, runs wider than it:
+// the headings would wrap in the one-line boxes drawn for them, their second line cut off. Like a
+// metric-compatible face, the stand-in is narrowed just enough that each heading fits its box,
+// wherever the face is used; the real face fits as it is.
+void frmVelloq::setFonts()
+{
+    const int stretch = forms::stretchFittingOneLine(forms::fontOf(kComicSans, 12), {lbltype, lblcode, lblencrypt});
+    const auto comicSans = [stretch](qreal points, FontStyle style = FontStyle::Regular) {
+        QFont font = forms::fontOf(kComicSans, points, style);
+        font.setStretch(stretch);
+        return font;
+    };
+    Frame1->setFont(comicSans(18, FontStyle::BoldItalic));
+    for (forms::Label *heading : {lbltype, lblcode, lblencrypt})
+        heading->setFont(comicSans(12));
+    for (forms::CommandButton *button : {cmderase, cmdre, cmdclear, cmdSendMsg, cmdGoAgain})
+        button->setFont(comicSans(9.75));
+    txtin->setFont(forms::fontOf(kVerdana, 9.75));
+    txtencrypt->setFont(forms::fontOf(kVerdana, 9.75, FontStyle::BoldItalic));
+    frmchange->setFont(forms::fontOf(kVerdana, 9, FontStyle::BoldItalic));
+    lblcleartext->setFont(forms::defaultFont());
+    lblnewletter->setFont(forms::defaultFont());
+    lblsent->setFont(forms::fontOf(kVerdana, 60));
+}
+
+// What a screen reader speaks for each control: a box is named by the label that stands over it,
+// and that label is its buddy, which a screen reader shows as the box's label.
 void frmVelloq::setAccessibleNames()
 {
+    lbltype->setBuddy(txtin);
+    lblcode->setBuddy(txtcode);
+    lblencrypt->setBuddy(txtencrypt);
+    lblcleartext->setBuddy(txtchange);
+    lblnewletter->setBuddy(txtnewletter);
     txtin->setAccessibleName(lbltype->text());
     txtcode->setAccessibleName(lblcode->text());
     txtencrypt->setAccessibleName(lblencrypt->text());
@@ -183,6 +213,9 @@ void frmVelloq::setAccessibleNames()
         frame->setAccessibleName(frame->title());
     for (forms::Label *label : {lbltype, lblcode, lblencrypt, lblcleartext, lblnewletter, lblsent})
         label->setAccessibleName(label->text().trimmed());
+    frmchange->setAccessibleDescription(QStringLiteral("Alt+C opens it from anywhere in the window"));
+    // "Send New Message" takes the focus when the message is sent: it tells what happened.
+    cmdGoAgain->setAccessibleDescription(lblsent->text().trimmed());
     picVelloq->setAccessibleName(QStringLiteral("A magnifying glass over a tile of scattered letters"));
 }
 

@@ -50,6 +50,7 @@ public:
 
 private:
     void createControls();
+    void setFonts();
     void setAccessibleNames();
     void setTabOrder();
     void setStackingOrder();

@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    app::doWithoutASessionBusWhereNoneRuns();
     if (app::asksForHelpOrVersion(argc, argv))
         qputenv("QT_QPA_PLATFORM", "minimal");
     const auto application = app::createApplication(argc, argv);

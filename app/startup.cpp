@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -15,6 +16,18 @@
 #include <vector>
 
 namespace app {
+
+// With no bus address set, libdbus joins the user's bus at $XDG_RUNTIME_DIR/bus and, failing
+// that, autolaunches a bus (dbus-launch): a daemon that writes under ~/.dbus and outlives the
+// program, which writes no files. Accessibility still uses any bus that is running.
+void doWithoutASessionBusWhereNoneRuns()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtimeDir.isEmpty() || !QFileInfo::exists(runtimeDir + QStringLiteral("/bus")))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
 
 namespace {
 

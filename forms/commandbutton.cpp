@@ -3,6 +3,7 @@
 #include "forms/events.h"
 #include "forms/visibility.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -35,6 +36,15 @@ void CommandButton::paintEvent(QPaintEvent *)
     painter.drawText(inside, Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
+}
+
 void CommandButton::press()
 {
     click();
@@ -42,8 +52,9 @@ void CommandButton::press()
 
 void CommandButton::setVisible(bool visible)
 {
+    if (!visible)
+        giveUpFocusBeforeHiding(*this);
     QPushButton::setVisible(visible);
-    releaseFocusIfHidden(*this);
 }
 
 } // namespace forms

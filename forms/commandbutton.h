@@ -21,6 +21,8 @@ protected:
     // Drawn by hand: the whole face in the button's colour, the caption wrapping at word
     // boundaries when it must (the toolkit's styles tint the face and keep captions on one line).
     void paintEvent(QPaintEvent *event) override;
+    // Enter presses a focused button, as Space does; no button is the window's default.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace forms

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QWidget>
 
 #include <vector>
 
@@ -12,6 +13,29 @@ namespace {
 int running = 0;  // events in progress, the outermost included
 // Boxes changed by the running event. A posted event would cost a system call per key press.
 std::vector<QPointer<QObject>> awaitingCatchUp;
+
+// Windows whose focus was given up by a control being hidden.
+std::vector<QPointer<QWidget>> awaitingFocus;
+
+void focusFirstShownControl(QWidget &window)
+{
+    if (window.focusWidget())
+        return;
+    for (QWidget *control = window.nextInFocusChain(); control != &window; control = control->nextInFocusChain()) {
+        if (control->isVisibleTo(&window) && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void refocusAll()
+{
+    for (std::size_t i = 0; i < awaitingFocus.size(); ++i)
+        if (QWidget *window = awaitingFocus[i])
+            focusFirstShownControl(*window);
+    awaitingFocus.clear();
+}
 
 void catchUpAll()
 {
@@ -35,8 +59,10 @@ void runEvent(const std::function<void()> &procedure)
         Running() { ++running; }
         ~Running()
         {
-            if (--running == 0)
+            if (--running == 0) {
                 catchUpAll();
+                refocusAll();
+            }
         }
     } scope;
     procedure();
@@ -48,6 +74,13 @@ void scheduleCatchUp(QObject &box)
         awaitingCatchUp.emplace_back(&box);
     else
         QCoreApplication::postEvent(&box, new QEvent(catchUpEvent()));
+}
+
+void refocusWhenEventsEnd(QWidget &window)
+{
+    awaitingFocus.emplace_back(&window);
+    if (running == 0)
+        refocusAll();
 }
 
 QEvent::Type catchUpEvent()

@@ -3,16 +3,58 @@
 #include "forms/appearance.h"
 #include "forms/events.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 namespace forms {
+
+namespace {
+
+// What assistive technology sees of a frame: a grouping with one action, Press, raising its Click.
+class AccessibleFrame : public QAccessibleWidget {
+public:
+    explicit AccessibleFrame(Frame *frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping)
+    {
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<Frame *>(widget())->click();
+    }
+};
+
+QAccessibleInterface *accessibleFrameFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Frame::staticMetaObject.className()))
+        return new AccessibleFrame(static_cast<Frame *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 Frame::Frame(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
+    static const bool accessibleFramesInstalled = (QAccessible::installFactory(accessibleFrameFor), true);
+    Q_UNUSED(accessibleFramesInstalled);
+}
+
+void Frame::click()
+{
+    runEvent(Click);
+}
+
+void Frame::setShortcut(const QKeySequence &keys)
+{
+    new QShortcut(keys, this, this, &Frame::click);
 }
 
 void Frame::setBackColor(std::uint32_t bgr)
@@ -58,7 +100,7 @@ void Frame::mouseReleaseEvent(QMouseEvent *event)
     pressed_ = false;
     QGroupBox::mouseReleaseEvent(event);
     if (clicked)
-        runEvent(Click);
+        click();
 }
 
 } // namespace forms

@@ -54,11 +54,22 @@ std::optional<int> keyAsciiOf(const QKeyEvent &event)
     const QString text = event.text();
     if (text.isEmpty())
         return std::nullopt;
-    const std::string ansi = toAnsi(text);
-    const int code = codeOf(ansi.front());
+    return keyAsciiOf(text.toUcs4().front());
+}
+
+std::optional<int> keyAsciiOf(char32_t character)
+{
+    const int code = ansiCodeOf(character);
     if (code < 32 || code == kDelete)  // Delete and the like: no character, whatever text came
         return std::nullopt;
     return code;
+}
+
+bool isCommand(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)
+           && event.key() != Qt::Key_Alt;
 }
 
 } // namespace forms

@@ -12,4 +12,11 @@ namespace forms {
 // and the text a test event carries disagree.
 std::optional<int> keyAsciiOf(const QKeyEvent &event);
 
+// The code a typed character produces, or nothing for the control characters, which only keys
+// produce.
+std::optional<int> keyAsciiOf(char32_t character);
+
+// Alt with a key is a command on every desktop, never text (Control+Alt is AltGr on some).
+bool isCommand(const QKeyEvent &event);
+
 } // namespace forms

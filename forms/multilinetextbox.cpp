@@ -24,8 +24,9 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent)
 
 void MultiLineTextBox::setVisible(bool visible)
 {
+    if (!visible)
+        giveUpFocusBeforeHiding(*this);
     QPlainTextEdit::setVisible(visible);
-    releaseFocusIfHidden(*this);
 }
 
 bool MultiLineTextBox::event(QEvent *event)
@@ -58,6 +59,12 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
 {
     if (source && !source->formats().isEmpty())
         QPlainTextEdit::insertFromMimeData(source);
+}
+
+void MultiLineTextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    commitThroughKeyPress(*event);
+    QPlainTextEdit::inputMethodEvent(event);
 }
 
 void MultiLineTextBox::showWholeText()

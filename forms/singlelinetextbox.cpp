@@ -16,14 +16,21 @@ SingleLineTextBox::SingleLineTextBox(QWidget *parent)
 
 void SingleLineTextBox::setVisible(bool visible)
 {
+    if (!visible)
+        giveUpFocusBeforeHiding(*this);
     QLineEdit::setVisible(visible);
-    releaseFocusIfHidden(*this);
 }
 
 void SingleLineTextBox::keyPressEvent(QKeyEvent *event)
 {
     if (QKeyEvent *key = keyAfterKeyPress(event))
         QLineEdit::keyPressEvent(key);
+}
+
+void SingleLineTextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    commitThroughKeyPress(*event);
+    QLineEdit::inputMethodEvent(event);
 }
 
 void SingleLineTextBox::showWholeText()

@@ -18,6 +18,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
     void showWholeText() override;
     void showAppendedFrom(std::size_t offset) override;

@@ -4,10 +4,12 @@
 #include "forms/keyascii.h"
 #include "forms/windows1252.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace forms {
 
+TextBox::TextBox() = default;
 TextBox::~TextBox() = default;
 
 const std::string &TextBox::text() const
@@ -40,6 +42,10 @@ void TextBox::append(std::string_view more)
 
 QKeyEvent *TextBox::keyAfterKeyPress(QKeyEvent *event)
 {
+    if (isCommand(*event)) {
+        event->ignore();
+        return nullptr;
+    }
     const std::optional<int> code = keyAsciiOf(*event);
     if (!code || !KeyPress)
         return event;
@@ -52,6 +58,28 @@ QKeyEvent *TextBox::keyAfterKeyPress(QKeyEvent *event)
     replacedKey_ = std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
                                                toUnicode(characterOf(keyAscii)));
     return replacedKey_.get();
+}
+
+void TextBox::commitThroughKeyPress(QInputMethodEvent &event)
+{
+    if (event.commitString().isEmpty() || !KeyPress)
+        return;
+    QString inserted;
+    for (const char32_t character : event.commitString().toUcs4()) {
+        const QString asCommitted = QString::fromUcs4(&character, 1);
+        const std::optional<int> code = keyAsciiOf(character);
+        if (!code) {
+            inserted += asCommitted;
+            continue;
+        }
+        int keyAscii = *code;
+        runEvent([&] { KeyPress(keyAscii); });
+        if (keyAscii == *code)
+            inserted += asCommitted;
+        else if (keyAscii != 0)
+            inserted += toUnicode(characterOf(keyAscii));
+    }
+    event.setCommitString(inserted, event.replacementStart(), event.replacementLength());
 }
 
 void TextBox::userEdited()

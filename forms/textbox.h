@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include <QKeyEvent>
+class QInputMethodEvent;
+class QKeyEvent;
 
 namespace forms {
 
@@ -24,13 +25,16 @@ public:
     void append(std::string_view more);
 
 protected:
-    TextBox() = default;
+    TextBox();
     virtual ~TextBox();
 
     const std::string &heldText() const { return text_; }
     // Raises KeyPress and returns the key the box should go on to handle: the event itself,
     // a replacement when the procedure changed the code, or null when it set the code to 0.
     QKeyEvent *keyAfterKeyPress(QKeyEvent *event);
+    // Raises KeyPress for each character an input method commits (a dead key's letter, a
+    // composed one), in order, and leaves in the event what the box goes on to insert.
+    void commitThroughKeyPress(QInputMethodEvent &event);
     void userEdited();
 
     virtual void showWholeText() = 0;

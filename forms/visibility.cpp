@@ -1,13 +1,18 @@
 #include "forms/visibility.h"
 
+#include "forms/events.h"
+
 #include <QWidget>
 
 namespace forms {
 
-void releaseFocusIfHidden(QWidget &control)
+void giveUpFocusBeforeHiding(QWidget &control)
 {
-    if (control.isHidden() && control.window()->focusWidget() == &control)
-        control.clearFocus();
+    QWidget *window = control.window();
+    if (window->focusWidget() != &control)
+        return;
+    control.clearFocus();
+    refocusWhenEventsEnd(*window);
 }
 
 } // namespace forms

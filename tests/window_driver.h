@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QTest>
 
 #include <memory>
@@ -45,6 +46,14 @@ inline void type(QWidget *box, std::string_view ansi)
         }
         }
     }
+}
+
+// What an input method sends when it has composed a character (a dead key's letter, say).
+inline void commit(QWidget *box, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(box, &event);
 }
 
 inline void paste(QWidget *box, const QString &text)

@@ -107,6 +107,35 @@ private slots:
         QVERIFY(reachableControls(*form).contains("picVelloq"));
     }
 
+    void eachBoxIsLabelledByTheHeadingOverIt()
+    {
+        const auto form = testing::openWindow();
+        const std::pair<QWidget *, QWidget *> labelled[] = {{form->lbltype, form->txtin},
+                                                             {form->lblcode, form->txtcode},
+                                                             {form->lblencrypt, form->txtencrypt},
+                                                             {form->lblcleartext, form->txtchange},
+                                                             {form->lblnewletter, form->txtnewletter}};
+        for (const auto &[label, box] : labelled) {
+            const auto relations = accessibleOf(label)->relations(QAccessible::Labelled);
+            QVERIFY2(relations.size() == 1 && relations.first().first->object() == box, qPrintable(label->objectName()));
+        }
+    }
+
+    // The frame takes no focus: assistive technology presses it, and its description names the
+    // shortcut that does the same from the keyboard.
+    void theChangeFrameHasAPressAction()
+    {
+        const auto form = testing::openWindow();
+        QAccessibleInterface *frame = accessibleOf(form->frmchange);
+        QVERIFY(frame->text(QAccessible::Description).contains(QStringLiteral("Alt+C")));
+        QAccessibleActionInterface *actions = frame->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!form->txtchange->isHidden());
+        QCOMPARE(form->focusWidget(), form->txtchange);
+    }
+
     void aScreenReaderReadsTheEncryptedMessage()
     {
         const auto form = testing::openWindow();

@@ -77,6 +77,20 @@ private slots:
         QCOMPARE(form->findChild<QWidget *>(control)->geometry(), geometry);
     }
 
+    // The headings' boxes have room for one line: a second would be cut off.
+    void eachHeadingStandsOnOneLine()
+    {
+        const auto form = testing::openWindow();
+        for (const forms::Label *heading : {form->lbltype, form->lblcode, form->lblencrypt}) {
+            const auto laidOut = [heading](int flags) {
+                return heading->fontMetrics().boundingRect(heading->contentsRect(), int(heading->alignment()) | flags,
+                                                           heading->text());
+            };
+            QVERIFY2(laidOut(Qt::TextWordWrap).height() == laidOut(Qt::TextSingleLine).height(),
+                     qPrintable(heading->text()));
+        }
+    }
+
     void theGrabShowsEachControlWhereItStands()
     {
         const auto form = testing::openWindow();

@@ -8,6 +8,7 @@
 
 #include <QLocale>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 
@@ -75,6 +76,36 @@ private slots:
         QCOMPARE(shot.pixelColor(490, 530), QColor(128, 128, 255));
         for (const QWidget *button : {form->cmderase, form->cmdre, form->cmdclear, form->cmdSendMsg})
             QCOMPARE(shot.pixelColor(button->geometry().topLeft() + QPoint(5, 5)), QColor(255, 255, 192));
+    }
+
+    // Under a dark desktop palette the toolkit's default text turns light; on the window's light
+    // faces it must stay dark.
+    void textStaysDarkUnderADarkDesktopPalette()
+    {
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
+        QPalette dark = desktop;
+        for (QPalette::ColorRole face : {QPalette::Window, QPalette::Base, QPalette::Button})
+            dark.setColor(face, QColor(45, 45, 45));
+        for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+
+        const auto form = testing::openWindow();
+        testing::type(form->txtin, "Wm");
+        form->cmdSendMsg->setFocus();  // the caret is drawn inverted: dark on any light face
+        const QImage shot = form->grab().toImage();
+        const auto darkest = [&shot](QRect area) {
+            int gray = 255;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    gray = std::min(gray, qGray(shot.pixel(x, y)));
+            return gray;
+        };
+        const QPoint inside(4, 4);
+        QCOMPARE_LT(darkest(QRect(form->txtin->pos() + inside, QSize(40, 20))), 80);
+        QCOMPARE_LT(darkest(form->cmderase->geometry().adjusted(6, 6, -6, -6)), 80);
+        QCOMPARE_LT(darkest(QRect(form->txtcode->pos() + inside, QSize(40, 100))), 80);
     }
 
     // The labels lie on the frame's face but take the ordinary font, not the frame's.

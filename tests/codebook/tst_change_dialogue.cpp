@@ -58,6 +58,26 @@ private slots:
         QCOMPARE(form->txtencrypt->text(), std::string("QAQ"));
     }
 
+    // Without a mouse: Alt+C opens the dialogue from the message box, letters may come from an
+    // input method, and Enter presses "Re-encrypt", which holds the focus after the change.
+    void theKeyboardRoad()
+    {
+        const auto form = testing::openWindow();
+        QTest::keyClicks(form->txtin, "hi");
+        QTest::keyClick(form->txtin, Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(form->txtin->text(), std::string("hi"));
+        QCOMPARE(form->txtencrypt->text(), std::string("HI"));
+        QCOMPARE(focused(*form), form->txtchange);
+
+        testing::commit(focused(*form), QStringLiteral("h"));
+        QCOMPARE(focused(*form), form->txtnewletter);
+        testing::commit(focused(*form), QStringLiteral("\u00E9"));
+        QCOMPARE(form->codebook.lookUp("H"), std::string("\xC9"));
+        QCOMPARE(focused(*form), form->cmdre);
+        QTest::keyClick(focused(*form), Qt::Key_Return);
+        QCOMPARE(form->txtencrypt->text(), std::string(" \xC9I"));
+    }
+
     void anyCharacterCanBecomeACodeLetter_data()
     {
         QTest::addColumn<QByteArray>("clear");

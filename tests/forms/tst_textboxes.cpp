@@ -112,6 +112,7 @@ private slots:
         QTest::keyClick(host.multi, Qt::Key_Backspace);
         QTest::keyClick(host.multi, Qt::Key_Escape);
         QTest::keyClick(host.multi, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(host.multi, Qt::Key_C, Qt::AltModifier);  // a command, never text
         QTest::keyClick(host.multi, Qt::Key_Delete);
         QTest::keyClick(host.multi, Qt::Key_Left);
         QCOMPARE(host.keys, (std::vector<int>{'a', 'b', 13, 8, 27, 22}));
@@ -136,6 +137,25 @@ private slots:
         }
         QCOMPARE(host.keys, expectedKeys);
         QCOMPARE(host.single->text(), expectedText);
+    }
+
+    // Dead keys, Compose and input methods deliver characters as commits, not as key presses.
+    void eachCommittedCharacterRaisesKeyPressBeforeTheBoxInsertsIt()
+    {
+        Host host;
+        QInputMethodEvent composing(QStringLiteral("\u00B4"), {});
+        QCoreApplication::sendEvent(host.multi, &composing);
+        QVERIFY(host.keys.empty());
+        testing::commit(host.multi, QString::fromUtf8("\u00E9\u0416"));
+        testing::commit(host.single, QStringLiteral("ab"));
+        QCOMPARE(host.keys, (std::vector<int>{0xE9, '?', 'a', 'b'}));
+        QCOMPARE(host.textSeenByKeyPress, (std::vector<std::string>{"", "", "", ""}));
+        QCOMPARE(host.multi->text(), std::string("\xE9?"));
+        QCOMPARE(host.single->text(), std::string("ab"));
+
+        host.single->KeyPress = [](int &keyAscii) { keyAscii = keyAscii == 'x' ? 0 : 'Y'; };
+        testing::commit(host.single, QStringLiteral("xz"));
+        QCOMPARE(host.single->text(), std::string("abY"));
     }
 
     void charactersOutsideThePageReachProceduresAsQuestionMarks()

@@ -100,7 +100,7 @@ void ReferenceModel::press(const Key &key, const BoxFacts &facts, std::u16string
     }
     if (!isButton(*target))
         return;
-    if (key.kind == Key::Kind::Character && key.character == U' ')
+    if ((key.kind == Key::Kind::Character && key.character == U' ') || key.kind == Key::Kind::Enter)
         clickButton(*target);
     else if (key.kind == Key::Kind::Left || key.kind == Key::Kind::Right || key.kind == Key::Kind::Up
              || key.kind == Key::Kind::Down)
