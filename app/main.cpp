@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/frmVelloq.h"
 #include "app/startup.h"
 
@@ -6,9 +7,13 @@
 int main(int argc, char *argv[])
 {
     app::doWithoutASessionBusWhereNoneRuns();
-    QApplication application(argc, argv);
-    app::prepareApplication(application);
+    if (app::asksForHelpOrVersion(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "minimal");
+    const auto application = app::createApplication(argc, argv);
+    app::prepareApplication(*application);
+    app::processCommandLine(*application);
+
     app::frmVelloq form;
     form.show();
-    return application.exec();
+    return application->exec();
 }

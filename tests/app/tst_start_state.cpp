@@ -6,9 +6,13 @@
 #include "forms/singlelinetextbox.h"
 #include "window_driver.h"
 
+#include <QLocale>
+#include <QMenu>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+
+#include <memory>
 
 using testing::controlsOf;
 using testing::shownControls;
@@ -148,6 +152,17 @@ private slots:
         QCoreApplication::processEvents();
         for (const QWidget *control : controlsOf(*form))
             QCOMPARE(control->geometry(), before.value(control->objectName()));
+    }
+
+    // Run in German by its own CTest entry: the menus come from Qt, in the user's language.
+    void contextMenusInTheUsersLanguage()
+    {
+        if (QLocale().language() != QLocale::German)
+            QSKIP("runs in German as tst_start_state_german");
+        const auto form = testing::openWindow();
+        const std::unique_ptr<QMenu> menu(form->txtin->createStandardContextMenu());
+        QVERIFY2(menu->actions().first()->text().startsWith(QStringLiteral("&Rückgängig")),
+                 qPrintable(menu->actions().first()->text()));
     }
 };
 

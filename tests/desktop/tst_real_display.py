@@ -259,6 +259,10 @@ def main():
     try:
         session = Session(program, display, output)
         assert session.client_size() == WINDOW_SIZE, f"client size {session.client_size()}"
+        # Docks group the window under the menu entry whose StartupWMClass is the window's class.
+        entry = (Path(__file__).resolve().parents[2] / "packaging" / "org.quenmark.Quenmark.desktop").read_text()
+        wm_class = session.x("xprop", "-id", str(session.window), "WM_CLASS").strip()
+        assert wm_class.endswith(f', "{entry.split("StartupWMClass=")[1].split()[0]}"'), wm_class
         start = session.wait_for("start-screen", lambda shot: working_screen(shot, PINK)
                                  + lacks_pixels(shot, TXTENCRYPT, LIGHT_GREY, "the empty encrypted message"))
 
