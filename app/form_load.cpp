@@ -1,14 +1,14 @@
 #include "app/form_load.h"
 
-#include "app/frmVelloq.h"
 #include "codebook/display.h"
+#include "codepage/windows1252.h"
 #include "forms/label.h"
 #include "forms/singlelinetextbox.h"
-#include "codepage/windows1252.h"
+#include "window/frmVelloq.h"
 
 namespace app {
 
-void Form_Load(frmVelloq &form)
+void Form_Load(window::frmVelloq &form)
 {
     for (int code = 'A'; code <= 'Z'; ++code)
         form.codebook.add(codepage::characterOf(code), codepage::characterOf(code));

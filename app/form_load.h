@@ -1,10 +1,12 @@
 #pragma once
 
+namespace window {
+class frmVelloq;
+}
+
 namespace app {
 
-class frmVelloq;
-
 // Runs once, before the window is first shown.
-void Form_Load(frmVelloq &form);
+void Form_Load(window::frmVelloq &form);
 
 } // namespace app

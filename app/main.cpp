@@ -1,6 +1,7 @@
 #include "app/command_line.h"
-#include "app/frmVelloq.h"
 #include "app/startup.h"
+#include "app/window_wiring.h"
+#include "window/frmVelloq.h"
 
 #include <QApplication>
 
@@ -13,7 +14,7 @@ int main(int argc, char *argv[])
     app::prepareApplication(*application);
     app::processCommandLine(*application);
 
-    app::frmVelloq form;
-    form.show();
+    const auto form = app::createWindow();
+    form->show();
     return application->exec();
 }

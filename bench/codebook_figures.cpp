@@ -10,7 +10,7 @@ namespace bench {
 
 namespace {
 
-void openDialogueOnE(app::frmVelloq &form)
+void openDialogueOnE(window::frmVelloq &form)
 {
     form.cmdclear->press();
     testing::clickChangeFrame(form);
@@ -18,7 +18,7 @@ void openDialogueOnE(app::frmVelloq &form)
 }
 
 // Each press maps E to X or back to E, so the display really changes.
-Side programSide(app::frmVelloq &form, std::shared_ptr<bool> mapped)
+Side programSide(window::frmVelloq &form, std::shared_ptr<bool> mapped)
 {
     return {&form, {form.txtcode},
             [&form] {

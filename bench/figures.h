@@ -14,7 +14,7 @@
 
 class QPlainTextEdit;
 
-namespace app {
+namespace window {
 class frmVelloq;
 }
 
@@ -22,7 +22,7 @@ namespace bench {
 
 // What every figure works on: the program's window, the floors' window, the process launcher.
 struct Scene {
-    app::frmVelloq &form;
+    window::frmVelloq &form;
     FloorWindow &floor;
     ProcessLauncher &launcher;
 };

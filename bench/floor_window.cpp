@@ -1,12 +1,12 @@
 #include "floor_window.h"
 
-#include "app/frmVelloq.h"
+#include "window/frmVelloq.h"
 #include "bare_box.h"
 #include "forms/multilinetextbox.h"
 
 namespace bench {
 
-FloorWindow::FloorWindow(const app::frmVelloq &form)
+FloorWindow::FloorWindow(const window::frmVelloq &form)
     : clearBox(testing::bareTwinOf(*form.txtin, this))
     , codeBox(testing::bareTwinOf(*form.txtcode, this))
     , encryptedBox(testing::bareTwinOf(*form.txtencrypt, this))

@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-namespace app {
+namespace window {
 class frmVelloq;
 }
 
@@ -14,7 +14,7 @@ namespace bench {
 // toolkit alone would show.
 class FloorWindow : public QWidget {
 public:
-    explicit FloorWindow(const app::frmVelloq &form);
+    explicit FloorWindow(const window::frmVelloq &form);
 
     QPlainTextEdit *const clearBox;
     QPlainTextEdit *const codeBox;

@@ -25,7 +25,7 @@ bool shownIfInView(const PaintWatch &painted, const QPlainTextEdit &box)
 // Both boxes are brought back to N characters, the caret at the end of the clear message, and one
 // key is typed before the measured one: the cost of a key while typing, not of the first key after
 // the whole text was set, when the toolkit lays out what it had left for later.
-Side programSide(app::frmVelloq &form, const std::string &message)
+Side programSide(window::frmVelloq &form, const std::string &message)
 {
     auto code = std::make_shared<const std::string>(enciphered(message));
     const auto press = [&form] { QTest::keyClick(form.txtin, Qt::Key_K); };

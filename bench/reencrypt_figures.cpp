@@ -22,7 +22,7 @@ std::string reencrypted(const std::string &message)
 // first measured press, as the first Re-encrypt after an edit does; the encrypted box holds the
 // encipherment from typing. Each measured press then rebuilds the box from the message it holds,
 // as when the code book is changed and the message re-encrypted again and again.
-Side programSide(app::frmVelloq &form, const std::string &message)
+Side programSide(window::frmVelloq &form, const std::string &message)
 {
     auto typed = std::make_shared<const std::string>(enciphered(message));
     auto expected = std::make_shared<const std::string>(reencrypted(message));

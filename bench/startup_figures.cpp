@@ -1,6 +1,6 @@
 #include "figures.h"
 
-#include "app/frmVelloq.h"
+#include "window/frmVelloq.h"
 
 namespace bench {
 

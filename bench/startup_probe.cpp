@@ -1,8 +1,9 @@
 // Starts as the program does, then exits once the window's first paint is done:
 //   quenmark_startup_probe window              the program's window
 //   quenmark_startup_probe empty WIDTH HEIGHT  an empty top-level window of that size
-#include "app/frmVelloq.h"
 #include "app/startup.h"
+#include "app/window_wiring.h"
+#include "window/frmVelloq.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -46,7 +47,7 @@ int main(int argc, char *argv[])
         window->resize(std::atoi(argv[2]), std::atoi(argv[3]));
     } else {
         app::prepareApplication(application);
-        window = std::make_unique<app::frmVelloq>();
+        window = app::createWindow();
     }
     QuitAfterFirstPaint quitter;
     window->installEventFilter(&quitter);

@@ -1,6 +1,6 @@
 #include "cipher/encoder.h"
 
-#include "app/frmVelloq.h"
+#include "window/frmVelloq.h"
 #include "codebook/codebook.h"
 #include "forms/multilinetextbox.h"
 #include "codepage/windows1252.h"
@@ -41,7 +41,7 @@ std::string encipher(const codebook::CodeBook &book, std::string_view message)
     return text;
 }
 
-void txtin_KeyPress(app::frmVelloq &form, int &keyAscii)
+void txtin_KeyPress(window::frmVelloq &form, int &keyAscii)
 {
     form.txtencrypt->append(encipher(form.codebook, keyAscii));
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace window {
 class frmVelloq;
 }
 namespace codebook {
@@ -18,6 +18,6 @@ std::string encipher(const codebook::CodeBook &book, int keyAscii);
 // What typing the message key by key appends: each character enciphered in turn.
 std::string encipher(const codebook::CodeBook &book, std::string_view message);
 
-void txtin_KeyPress(app::frmVelloq &form, int &keyAscii);
+void txtin_KeyPress(window::frmVelloq &form, int &keyAscii);
 
 } // namespace cipher

@@ -1,24 +1,24 @@
 #include "cipher/message_commands.h"
 
-#include "app/frmVelloq.h"
+#include "window/frmVelloq.h"
 #include "cipher/encoder.h"
 #include "codebook/change_dialogue.h"
 #include "forms/multilinetextbox.h"
 
 namespace cipher {
 
-void cmdclear_Click(app::frmVelloq &form)
+void cmdclear_Click(window::frmVelloq &form)
 {
     form.txtencrypt->setText(" ");
     codebook::resetChangeDialogue(form);
 }
 
-void cmderase_Click(app::frmVelloq &form)
+void cmderase_Click(window::frmVelloq &form)
 {
     form.txtin->setText("");
 }
 
-void cmdre_Click(app::frmVelloq &form)
+void cmdre_Click(window::frmVelloq &form)
 {
     codebook::resetChangeDialogue(form);
     const std::string enciphered = encipher(form.codebook, form.txtin->text());

@@ -1,13 +1,13 @@
 #pragma once
 
-namespace app {
+namespace window {
 class frmVelloq;
 }
 
 namespace cipher {
 
-void cmdclear_Click(app::frmVelloq &form);
-void cmderase_Click(app::frmVelloq &form);
-void cmdre_Click(app::frmVelloq &form);
+void cmdclear_Click(window::frmVelloq &form);
+void cmderase_Click(window::frmVelloq &form);
+void cmdre_Click(window::frmVelloq &form);
 
 } // namespace cipher

@@ -1,6 +1,6 @@
 #include "codebook/change_dialogue.h"
 
-#include "app/frmVelloq.h"
+#include "window/frmVelloq.h"
 #include "codebook/display.h"
 #include "forms/beep.h"
 #include "forms/commandbutton.h"
@@ -11,27 +11,27 @@
 
 namespace codebook {
 
-void frmchange_Click(app::frmVelloq &form)
+void frmchange_Click(window::frmVelloq &form)
 {
     form.lblcleartext->show();
     form.txtchange->show();
-    form.frmchange->setBackColor(kDialogueOpenColor);
+    form.frmchange->setBackColor(window::kDialogueOpenColor);
     form.txtchange->setFocus();
 }
 
-void txtchange_KeyPress(app::frmVelloq &form, int &keyAscii)
+void txtchange_KeyPress(window::frmVelloq &form, int &keyAscii)
 {
     form.changeletter = codepage::characterOf(keyAscii);
 }
 
-void txtchange_Change(app::frmVelloq &form)
+void txtchange_Change(window::frmVelloq &form)
 {
     form.lblnewletter->show();
     form.txtnewletter->show();
     form.txtnewletter->setFocus();
 }
 
-void txtnewletter_KeyPress(app::frmVelloq &form, int &keyAscii)
+void txtnewletter_KeyPress(window::frmVelloq &form, int &keyAscii)
 {
     // Only a letter A to Z names an entry; anything else typed as the cleartext letter changes nothing.
     if (!form.codebook.contains(form.changeletter)) {
@@ -45,9 +45,9 @@ void txtnewletter_KeyPress(app::frmVelloq &form, int &keyAscii)
         form.cmdre->setFocus();
 }
 
-void resetChangeDialogue(app::frmVelloq &form)
+void resetChangeDialogue(window::frmVelloq &form)
 {
-    form.frmchange->setBackColor(kDialogueClosedColor);
+    form.frmchange->setBackColor(window::kDialogueClosedColor);
     form.txtchange->setText("");
     form.txtnewletter->setText("");
     form.txtchange->hide();

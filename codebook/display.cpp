@@ -1,6 +1,6 @@
 #include "codebook/display.h"
 
-#include "app/frmVelloq.h"
+#include "window/frmVelloq.h"
 #include "codebook/codebook.h"
 #include "forms/multilinetextbox.h"
 #include "codepage/windows1252.h"
@@ -17,7 +17,7 @@ std::string codeBookText(const CodeBook &book)
     return text;
 }
 
-void RefreshCodeBook(app::frmVelloq &form)
+void RefreshCodeBook(window::frmVelloq &form)
 {
     form.txtcode->setText(codeBookText(form.codebook));
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace app {
+namespace window {
 class frmVelloq;
 }
 
@@ -13,6 +13,6 @@ class CodeBook;
 // One line per letter A to Z: the letter, a space, its code letter, CR LF.
 std::string codeBookText(const CodeBook &book);
 
-void RefreshCodeBook(app::frmVelloq &form);
+void RefreshCodeBook(window::frmVelloq &form);
 
 } // namespace codebook

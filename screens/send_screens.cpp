@@ -1,6 +1,6 @@
 #include "screens/send_screens.h"
 
-#include "app/frmVelloq.h"
+#include "window/frmVelloq.h"
 #include "forms/commandbutton.h"
 #include "forms/frame.h"
 #include "forms/label.h"
@@ -9,7 +9,7 @@
 
 namespace screens {
 
-void cmdSendMsg_Click(app::frmVelloq &form)
+void cmdSendMsg_Click(window::frmVelloq &form)
 {
     form.lblsent->show();
     form.cmdGoAgain->show();
@@ -26,7 +26,7 @@ void cmdSendMsg_Click(app::frmVelloq &form)
     form.Frame1->hide();
 }
 
-void cmdGoAgain_Click(app::frmVelloq &form)
+void cmdGoAgain_Click(window::frmVelloq &form)
 {
     form.lblsent->hide();
     form.cmdGoAgain->hide();

@@ -1,12 +1,12 @@
 #pragma once
 
-namespace app {
+namespace window {
 class frmVelloq;
 }
 
 namespace screens {
 
-void cmdSendMsg_Click(app::frmVelloq &form);
-void cmdGoAgain_Click(app::frmVelloq &form);
+void cmdSendMsg_Click(window::frmVelloq &form);
+void cmdGoAgain_Click(window::frmVelloq &form);
 
 } // namespace screens

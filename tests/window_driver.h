@@ -2,14 +2,15 @@
 
 // Drives the real window as a user would: key presses, clicks and pastes through Qt's events.
 
-#include "app/frmVelloq.h"
 #include "app/startup.h"
+#include "app/window_wiring.h"
 #include "forms/commandbutton.h"
 #include "forms/frame.h"
 #include "forms/label.h"
 #include "forms/multilinetextbox.h"
 #include "forms/singlelinetextbox.h"
 #include "forms/windows1252.h"
+#include "window/frmVelloq.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,9 +23,9 @@
 namespace testing {
 
 // A shown, active window in its start state.
-inline std::unique_ptr<app::frmVelloq> openWindow()
+inline std::unique_ptr<window::frmVelloq> openWindow()
 {
-    auto form = std::make_unique<app::frmVelloq>();
+    auto form = app::createWindow();
     form->show();
     if (!QTest::qWaitForWindowActive(form.get()))
         qFatal("the window did not become active");
@@ -67,13 +68,13 @@ inline void click(QWidget *control, QPoint where = {})
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, where.isNull() ? control->rect().center() : where);
 }
 
-inline QWidget *focused(const app::frmVelloq &form)
+inline QWidget *focused(const window::frmVelloq &form)
 {
     return form.focusWidget();
 }
 
 // The window's own controls, leaving out the parts Qt builds inside them (viewports, scroll bars).
-inline QList<QWidget *> controlsOf(const app::frmVelloq &form)
+inline QList<QWidget *> controlsOf(const window::frmVelloq &form)
 {
     QList<QWidget *> controls;
     for (QWidget *child : form.findChildren<QWidget *>())
@@ -83,7 +84,7 @@ inline QList<QWidget *> controlsOf(const app::frmVelloq &form)
 }
 
 // The names of the controls the window would show, sorted; a hidden frame hides what it contains.
-inline QStringList shownControls(const app::frmVelloq &form)
+inline QStringList shownControls(const window::frmVelloq &form)
 {
     QStringList shown;
     for (const QWidget *control : controlsOf(form))
@@ -94,13 +95,13 @@ inline QStringList shownControls(const app::frmVelloq &form)
 }
 
 // Where a user's key presses go: the control that holds the focus.
-inline void typeIntoFocus(const app::frmVelloq &form, std::string_view ansi)
+inline void typeIntoFocus(const window::frmVelloq &form, std::string_view ansi)
 {
     type(focused(form), ansi);
 }
 
 // A point on the face of "Click to Change Code Book" that no control covers.
-inline void clickChangeFrame(app::frmVelloq &form)
+inline void clickChangeFrame(window::frmVelloq &form)
 {
     click(form.frmchange, QPoint(100, 60));
 }

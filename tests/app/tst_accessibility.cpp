@@ -17,11 +17,11 @@ QAccessibleInterface *accessibleOf(QObject *object)
 }
 
 // The controls a screen reader finds by walking down from the window, leaving out hidden ones.
-QStringList reachableControls(const app::frmVelloq &form)
+QStringList reachableControls(const window::frmVelloq &form)
 {
     const QList<QWidget *> controls = controlsOf(form);
     QStringList reached;
-    QList<QAccessibleInterface *> pending = {accessibleOf(const_cast<app::frmVelloq *>(&form))};
+    QList<QAccessibleInterface *> pending = {accessibleOf(const_cast<window::frmVelloq *>(&form))};
     while (!pending.isEmpty()) {
         QAccessibleInterface *node = pending.takeFirst();
         if (node->state().invisible)

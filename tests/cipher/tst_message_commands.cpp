@@ -11,14 +11,14 @@ using testing::typeIntoFocus;
 
 namespace {
 
-void mapLetter(app::frmVelloq &form, const char *clear, const char *code)
+void mapLetter(window::frmVelloq &form, const char *clear, const char *code)
 {
     clickChangeFrame(form);
     typeIntoFocus(form, clear);
     typeIntoFocus(form, code);
 }
 
-bool dialogueClosed(const app::frmVelloq &form)
+bool dialogueClosed(const window::frmVelloq &form)
 {
     return form.txtchange->isHidden() && form.txtnewletter->isHidden() && form.lblcleartext->isHidden()
            && form.lblnewletter->isHidden() && form.frmchange->backColor() == 0xFFC0FF

@@ -10,15 +10,15 @@ using testing::typeIntoFocus;
 
 namespace {
 
-std::string lineOf(const app::frmVelloq &form, char letter)
+std::string lineOf(const window::frmVelloq &form, char letter)
 {
     return form.txtcode->text().substr(static_cast<std::size_t>(letter - 'A') * 5, 5);
 }
 
-bool dialogueAtSecondStep(const app::frmVelloq &form)
+bool dialogueAtSecondStep(const window::frmVelloq &form)
 {
     return !form.lblcleartext->isHidden() && !form.txtchange->isHidden() && !form.lblnewletter->isHidden()
-           && !form.txtnewletter->isHidden() && form.frmchange->backColor() == codebook::kDialogueOpenColor;
+           && !form.txtnewletter->isHidden() && form.frmchange->backColor() == window::kDialogueOpenColor;
 }
 
 } // namespace

@@ -18,7 +18,7 @@ namespace reliability {
 
 namespace {
 
-QWidget *widgetOf(app::frmVelloq &form, Control control)
+QWidget *widgetOf(window::frmVelloq &form, Control control)
 {
     switch (control) {
     case Control::Frame1: return form.Frame1;
@@ -218,7 +218,7 @@ private:
     {
         std::vector<std::string> found;
         const WindowState &want = model_.expected();
-        app::frmVelloq &form = *form_;
+        window::frmVelloq &form = *form_;
 
         if (form.codebook.size() != 26)
             found.push_back("the code book holds " + std::to_string(form.codebook.size()) + " entries");
@@ -280,7 +280,7 @@ private:
         return found;
     }
 
-    std::unique_ptr<app::frmVelloq> form_;
+    std::unique_ptr<window::frmVelloq> form_;
     ReferenceModel model_;
     int longChecks_ = 0;
 };

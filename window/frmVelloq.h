@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <string>
 
 namespace forms {
@@ -15,12 +16,17 @@ class PictureBox;
 class SingleLineTextBox;
 } // namespace forms
 
-namespace app {
+namespace window {
 
-// The one window. It owns every control and the state the procedures share (the code book and
-// the letter chosen for change), and wires each control's event to its procedure. The procedures
-// live in codebook/, cipher/ and screens/ as free functions that act on the window they are
-// given; the controls come from forms/, which turns Qt's events into KeyPress, Change and Click.
+// The colours of "Click to Change Code Book" while the change dialogue is closed and open.
+constexpr std::uint32_t kDialogueClosedColor = 0xFFC0FF;  // light pink
+constexpr std::uint32_t kDialogueOpenColor = 0xFFFFFF;    // white
+
+// The one window as it is described: every control with its properties, and the state the
+// procedures share (the code book and the letter chosen for change). The controls come from
+// forms/, which turns Qt's events into KeyPress, Change and Click. The procedures in codebook/,
+// cipher/ and screens/ are free functions acting on the window they are given; app/ wires each
+// event to its procedure and starts the program. Every include points down that list.
 class frmVelloq : public QWidget {
 public:
     frmVelloq();
@@ -54,7 +60,6 @@ private:
     void setAccessibleNames();
     void setTabOrder();
     void setStackingOrder();
-    void wireEvents();
 };
 
-} // namespace app
+} // namespace window

@@ -1,16 +1,11 @@
-#include "app/frmVelloq.h"
+#include "window/frmVelloq.h"
 
-#include "app/form_load.h"
-#include "cipher/encoder.h"
-#include "cipher/message_commands.h"
-#include "codebook/change_dialogue.h"
 #include "forms/appearance.h"
 #include "forms/commandbutton.h"
 #include "forms/frame.h"
 #include "forms/label.h"
 #include "forms/multilinetextbox.h"
 #include "forms/singlelinetextbox.h"
-#include "screens/send_screens.h"
 
 #include <QFont>
 #include <QKeySequence>
@@ -20,7 +15,7 @@
 #include <cstdint>
 #include <iterator>
 
-namespace app {
+namespace window {
 
 namespace {
 
@@ -72,10 +67,6 @@ frmVelloq::frmVelloq()
     setAccessibleNames();
     setTabOrder();
     setStackingOrder();
-    wireEvents();
-
-    Form_Load(*this);
-    txtin->setFocus();
 }
 
 void frmVelloq::createControls()
@@ -135,7 +126,7 @@ void frmVelloq::createControls()
 
     frmchange = named(new forms::Frame(QStringLiteral("Click to Change Code Book"), this), "frmchange");
     forms::place(*frmchange, 120, 5520, 3015, 2415);
-    frmchange->setBackColor(codebook::kDialogueClosedColor);
+    frmchange->setBackColor(kDialogueClosedColor);
     frmchange->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
 
     lblcleartext = named(new forms::Label(QStringLiteral("Enter Cleartext Letter to Change"), frmchange), "lblcleartext");
@@ -240,18 +231,4 @@ void frmVelloq::setStackingOrder()
         (*it)->raise();
 }
 
-void frmVelloq::wireEvents()
-{
-    txtin->KeyPress = [this](int &keyAscii) { cipher::txtin_KeyPress(*this, keyAscii); };
-    cmderase->Click = [this] { cipher::cmderase_Click(*this); };
-    cmdre->Click = [this] { cipher::cmdre_Click(*this); };
-    cmdclear->Click = [this] { cipher::cmdclear_Click(*this); };
-    frmchange->Click = [this] { codebook::frmchange_Click(*this); };
-    txtchange->KeyPress = [this](int &keyAscii) { codebook::txtchange_KeyPress(*this, keyAscii); };
-    txtchange->Change = [this] { codebook::txtchange_Change(*this); };
-    txtnewletter->KeyPress = [this](int &keyAscii) { codebook::txtnewletter_KeyPress(*this, keyAscii); };
-    cmdSendMsg->Click = [this] { screens::cmdSendMsg_Click(*this); };
-    cmdGoAgain->Click = [this] { screens::cmdGoAgain_Click(*this); };
-}
-
-} // namespace app
+} // namespace window

@@ -1,0 +1,44 @@
+#include "app/window_wiring.h"
+
+#include "app/form_load.h"
+#include "cipher/encoder.h"
+#include "cipher/message_commands.h"
+#include "codebook/change_dialogue.h"
+#include "forms/commandbutton.h"
+#include "forms/frame.h"
+#include "forms/multilinetextbox.h"
+#include "forms/singlelinetextbox.h"
+#include "screens/send_screens.h"
+#include "window/frmVelloq.h"
+
+namespace app {
+
+namespace {
+
+void wireEvents(window::frmVelloq &form)
+{
+    window::frmVelloq *const f = &form;
+    form.txtin->KeyPress = [f](int &keyAscii) { cipher::txtin_KeyPress(*f, keyAscii); };
+    form.cmderase->Click = [f] { cipher::cmderase_Click(*f); };
+    form.cmdre->Click = [f] { cipher::cmdre_Click(*f); };
+    form.cmdclear->Click = [f] { cipher::cmdclear_Click(*f); };
+    form.frmchange->Click = [f] { codebook::frmchange_Click(*f); };
+    form.txtchange->KeyPress = [f](int &keyAscii) { codebook::txtchange_KeyPress(*f, keyAscii); };
+    form.txtchange->Change = [f] { codebook::txtchange_Change(*f); };
+    form.txtnewletter->KeyPress = [f](int &keyAscii) { codebook::txtnewletter_KeyPress(*f, keyAscii); };
+    form.cmdSendMsg->Click = [f] { screens::cmdSendMsg_Click(*f); };
+    form.cmdGoAgain->Click = [f] { screens::cmdGoAgain_Click(*f); };
+}
+
+} // namespace
+
+std::unique_ptr<window::frmVelloq> createWindow()
+{
+    auto form = std::make_unique<window::frmVelloq>();
+    wireEvents(*form);
+    Form_Load(*form);
+    form->txtin->setFocus();
+    return form;
+}
+
+} // namespace app
