@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/window_wiring.h"
 
 #include "app/form_load.h"

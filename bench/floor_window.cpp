@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "floor_window.h"
 
 #include "window/frmVelloq.h"

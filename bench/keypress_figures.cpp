@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "figures.h"
 #include "messages.h"
 #include "window_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures the program against floors of bare toolkit widgets in the same run and prints the
 // ratios. Google Benchmark flags may follow; by default every figure is repeated 9 times and the
 // repetitions of all figures are shuffled together.

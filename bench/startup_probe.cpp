@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts as the program does, then exits once the window's first paint is done:
 //   quenmark_startup_probe window              the program's window
 //   quenmark_startup_probe empty WIDTH HEIGHT  an empty top-level window of that size

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/encoder.h"
 
 #include "window/frmVelloq.h"

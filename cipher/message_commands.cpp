@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/message_commands.h"
 
 #include "window/frmVelloq.h"

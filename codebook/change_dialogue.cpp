@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "codebook/change_dialogue.h"
 
 #include "window/frmVelloq.h"

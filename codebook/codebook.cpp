@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "codebook/codebook.h"
 
 #include "codepage/windows1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "codebook/display.h"
 
 #include "window/frmVelloq.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "codepage/windows1252.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/appearance.h"
 
 #include <QColor>

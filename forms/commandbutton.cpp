@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/commandbutton.h"
 
 #include "forms/events.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/events.h"
 
 #include <QCoreApplication>

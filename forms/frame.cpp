@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/frame.h"
 
 #include "forms/appearance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/kept_shaping.h"
 
 #include <QPlainTextEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/multilinetextbox.h"
 
 #include "forms/events.h"

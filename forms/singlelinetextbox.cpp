@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/singlelinetextbox.h"
 
 #include "forms/visibility.h"

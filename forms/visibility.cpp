@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/visibility.h"
 
 #include "forms/events.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/windows1252.h"
 
 #include "codepage/windows1252.h"

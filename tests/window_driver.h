@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drives the real window as a user would: key presses, clicks and pastes through Qt's events.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Checks that the program's includes point one way: each folder includes only its own files and
 those of the folders beneath it. Prints each include that points up and exits 1 if there is one.
 

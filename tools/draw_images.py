@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Draw the application's bundled images.
 
 Writes two files into app/resources/:

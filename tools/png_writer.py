@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A minimal PNG writer: 8-bit RGB or RGBA, no interlacing, the same bytes on every run."""
 
 import struct

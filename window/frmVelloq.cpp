@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/frmVelloq.h"
 
 #include "forms/appearance.h"

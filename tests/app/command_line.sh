@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The program's command line and its start without a display: each answer is printed and the
 # program exits, with no window and no abort.
 # usage: command_line.sh PROGRAM VERSION

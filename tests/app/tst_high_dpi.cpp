@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run once per scale factor: QT_SCALE_FACTOR is read when the application starts, so CTest
 // registers this program several times with different environments.
 

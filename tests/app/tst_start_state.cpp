@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/appearance.h"
 #include "forms/commandbutton.h"
 #include "forms/frame.h"

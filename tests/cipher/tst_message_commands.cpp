@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/message_commands.h"
 #include "codepage/windows1252.h"
 #include "window_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "codebook/change_dialogue.h"
 #include "codepage/windows1252.h"
 #include "window_driver.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The real program on a real X server, driven as a person would drive it.
 
 Starts Xvfb on a free display and the program on Qt's xcb platform; types and clicks with

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """The real program used from the keyboard and through a real accessibility client.
 
 Starts Xvfb with the US International layout (whose dead keys compose through the input method),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bare_box.h"
 #include "memory_in_use.h"
 #include "window_driver.h"

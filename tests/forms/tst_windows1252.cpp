@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/keyascii.h"
 #include "codepage/windows1252.h"
 #include "forms/windows1252.h"

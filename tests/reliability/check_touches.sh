@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Runs the program (offscreen, and on X with and without a session bus) and a short session on its
 # window under strace. Fails on any program run, any network socket
 # and on any file opened for writing (or created, renamed, removed) other than what the toolkit and

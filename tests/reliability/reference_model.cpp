@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reference_model.h"
 
 #include "code_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A short session on the real window, for tracing what the program touches: typing, a code-book
 // change, Re-encrypt, a paste, both screens painted, then the window closed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "session_runner.h"
 
 #include "code_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "code_page.h"
 #include "memory_in_use.h"
 #include "window_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/send_screens.h"
 #include "window_driver.h"
 
