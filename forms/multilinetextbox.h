@@ -20,6 +20,7 @@ protected:
     bool viewportEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
     void showWholeText() override;
     void showAppendedFrom(std::size_t offset) override;
