@@ -234,10 +234,14 @@ void ReferenceModel::drag(Point from, Point to, const AllFacts &facts,
         return;
     if (takesFocus(*source))
         setFocus(*source);
-    const bool releasedOnSource = to.x < state_.width && to.y < state_.height && windowRectOf(*source).contains(to);
+    // The press holds the pointer: a release on the control counts even where the window, made
+    // smaller, no longer shows it.
+    const bool releasedOnSource = windowRectOf(*source).contains(to);
     if (isButton(*source) || *source == Control::frmchange) {
-        if (releasedOnSource)
-            click(from);
+        if (releasedOnSource && isButton(*source))
+            clickButton(*source);
+        else if (releasedOnSource)
+            frmchange_Click();
         return;
     }
     // A drag from a text box selects, or moves its selection into a box that takes it.
