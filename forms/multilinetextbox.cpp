@@ -62,8 +62,12 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
         QPlainTextEdit::insertFromMimeData(source);
 }
 
+// Qt 6.4's read-only QPlainTextEdit still inserts what an input method commits (on X11, a dead key
+// and a letter), so the code book's display could be typed over.
 void MultiLineTextBox::inputMethodEvent(QInputMethodEvent *event)
 {
+    if (isReadOnly())
+        return;
     commitThroughKeyPress(*event);
     QPlainTextEdit::inputMethodEvent(event);
 }

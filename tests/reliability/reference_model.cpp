@@ -3,6 +3,8 @@
 
 #include "code_page.h"
 
+#include <algorithm>
+
 namespace reliability {
 
 namespace {
@@ -25,6 +27,7 @@ std::optional<unsigned char> keyAscii(const Key &key)
     case Key::Kind::Enter: return kCarriageReturn;
     case Key::Kind::Escape: return kEscape;
     case Key::Kind::Control: return static_cast<unsigned char>(key.character - '@');  // 'A' is 1, '_' is 31
+    case Key::Kind::ControlShiftZ: return 26;
     default: return std::nullopt;
     }
 }
@@ -40,10 +43,51 @@ bool insertedWhenTyped(char32_t character)
     return character >= 0x20 && !(character >= 0x7F && character < 0xA0);
 }
 
+bool isEditable(Control box)
+{
+    return box == Control::txtin || box == Control::txtchange || box == Control::txtnewletter;
+}
+
+std::string bytesOf(Control box, std::u16string_view text)
+{
+    return box == Control::txtin ? multiLineBytes(text) : singleLineBytes(text);
+}
+
+// `after` is `before` with `inserted` put in at one place.
+bool insertedOnce(std::string_view before, std::string_view after, std::string_view inserted)
+{
+    if (after.size() != before.size() + inserted.size())
+        return false;
+    std::size_t prefix = 0;
+    while (prefix < before.size() && before[prefix] == after[prefix])
+        ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < before.size() && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    for (std::size_t at = before.size() - suffix; at <= prefix; ++at)
+        if (after.compare(at, inserted.size(), inserted) == 0)
+            return true;
+    return false;
+}
+
+// `after` is `before` with one stretch taken out.
+bool removedOnce(std::string_view before, std::string_view after)
+{
+    if (after.size() > before.size())
+        return false;
+    std::size_t prefix = 0;
+    while (prefix < after.size() && before[prefix] == after[prefix])
+        ++prefix;
+    return before.substr(before.size() - (after.size() - prefix)) == after.substr(prefix);
+}
+
 } // namespace
 
-ReferenceModel::ReferenceModel()
+ReferenceModel::ReferenceModel(bool x11KeyBindings)
+    : x11KeyBindings_(x11KeyBindings)
 {
+    for (Control box : {Control::txtin, Control::txtchange, Control::txtnewletter})
+        historyOf(box).push_back(std::hash<std::string>{}(""));
     for (int letter = 0; letter < 26; ++letter)
         state_.codeLetters[letter] = std::string(1, static_cast<char>('A' + letter));
     refreshCodeBook();
@@ -123,10 +167,140 @@ void ReferenceModel::click(Point point)
         frmchange_Click();
 }
 
-void ReferenceModel::contextPaste(Control box, const BoxFacts &facts, std::u16string_view clipboard)
+void ReferenceModel::menu(Control box, MenuItem item, const BoxFacts &facts, std::u16string_view clipboard,
+                          const std::function<std::u16string()> &shownAfter)
 {
-    if (edit(box, Key{Key::Kind::Control, U'V'}, facts, clipboard, {}))
-        changed(box);
+    if (!isEditable(box))
+        return;
+    setFocus(box);
+    switch (item) {
+    case MenuItem::Undo:
+        edit(box, Key{Key::Kind::Control, U'Z'}, facts, clipboard, shownAfter);
+        return;
+    case MenuItem::Redo: {
+        BoxFacts redo = facts;
+        redo.undoAvailable = redo.redoAvailable;
+        edit(box, Key{Key::Kind::Control, U'Z'}, redo, clipboard, shownAfter);
+        return;
+    }
+    case MenuItem::Cut:
+    case MenuItem::Delete:
+        if (edit(box, Key{Key::Kind::Control, U'X'}, facts, clipboard, shownAfter))
+            changed(box);
+        return;
+    case MenuItem::Paste:
+        // The item is disabled while the clipboard holds no text.
+        if (!clipboard.empty() && edit(box, Key{Key::Kind::Control, U'V'}, facts, clipboard, shownAfter))
+            changed(box);
+        return;
+    case MenuItem::Copy:
+    case MenuItem::SelectAll:
+        return;
+    }
+}
+
+void ReferenceModel::held(const Key &key, const std::vector<BoxFacts> &presses)
+{
+    // A button takes a held key once, and it keeps the focus until the key is released.
+    const bool intoBox = state_.focus && isEditable(*state_.focus);
+    for (std::size_t count = 0; count < presses.size() && (count == 0 || intoBox); ++count)
+        if (count == 0 || (state_.focus && isEditable(*state_.focus)))
+            press(key, presses[count], {}, {});
+}
+
+void ReferenceModel::middleClick(Point point, std::u16string_view primary,
+                                 const std::function<std::u16string(Control)> &shownAfter)
+{
+    if (point.x >= state_.width || point.y >= state_.height)
+        return;
+    const std::optional<Control> target = controlAt(point, state_.hidden);
+    if (!target || !takesFocus(*target))
+        return;
+    setFocus(*target);
+    if (!isEditable(*target))
+        return;
+    std::string after = bytesOf(*target, shownAfter(*target));
+    const std::string &before = textOf(*target);
+    const bool allowed = primary.empty() ? after == before : insertedOnce(before, after, bytesOf(*target, primary));
+    adopt(*target, std::move(after), allowed, "middle-click paste");
+}
+
+void ReferenceModel::drag(Point from, Point to, const AllFacts &facts,
+                          const std::function<std::u16string(Control)> &shownAfter)
+{
+    if (from.x >= state_.width || from.y >= state_.height)
+        return;
+    const std::optional<Control> source = controlAt(from, state_.hidden);
+    if (!source)
+        return;
+    if (takesFocus(*source))
+        setFocus(*source);
+    // The press holds the pointer: a release on the control counts even where the window, made
+    // smaller, no longer shows it.
+    const bool releasedOnSource = windowRectOf(*source).contains(to);
+    if (isButton(*source) || *source == Control::frmchange) {
+        if (releasedOnSource && isButton(*source))
+            clickButton(*source);
+        else if (releasedOnSource)
+            frmchange_Click();
+        return;
+    }
+    // A drag from a text box selects, or moves its selection into a box that takes it.
+    std::vector<Control> changedBoxes;
+    std::array<std::string, kControlCount> after;
+    for (Control box : {Control::txtin, Control::txtchange, Control::txtnewletter}) {
+        after[indexOf(box)] = bytesOf(box, shownAfter(box));
+        if (after[indexOf(box)] != textOf(box))
+            changedBoxes.push_back(box);
+    }
+    if (changedBoxes.empty())
+        return;
+    const BoxFacts &selection = facts[indexOf(*source)];
+    const std::string selected = !isEditable(*source) ? std::string() : textOf(*source).substr(selection.selectionStart, selection.selectionEnd - selection.selectionStart);
+    std::u16string dragged;
+    for (std::size_t i = 0; i < selected.size(); ++i)
+        if (!(selected[i] == '\r' && i + 1 < selected.size() && selected[i + 1] == '\n' && isEditable(*source)))
+            dragged += static_cast<char16_t>(characterOf(static_cast<unsigned char>(selected[i])));
+    std::string withoutSelection = textOf(*source);
+    withoutSelection.erase(selection.selectionStart, selected.size());
+
+    // From a read-only box the text is copied: the one box that changed gained a stretch.
+    bool allowed = changedBoxes.size() <= (isEditable(*source) ? 2 : 1);
+    for (Control box : changedBoxes) {
+        const std::string &now = after[indexOf(box)];
+        if (!isEditable(*source))
+            allowed = allowed && removedOnce(now, textOf(box));
+        else if (box == *source)
+            allowed = allowed && !selected.empty()
+                      && (now == withoutSelection || insertedOnce(withoutSelection, now, bytesOf(box, dragged)));
+        else
+            allowed = allowed && !selected.empty() && insertedOnce(textOf(box), now, bytesOf(box, dragged));
+    }
+    for (Control box : changedBoxes)
+        adopt(box, after[indexOf(box)], allowed, "drag and drop");
+    focusPredicted_ = false;
+}
+
+void ReferenceModel::composed(const BoxFacts &facts, const std::function<std::u16string()> &shownAfter,
+                              std::string_view encryptedAfter)
+{
+    std::string after = bytesOf(Control::txtin, shownAfter());
+    const std::string &before = state_.txtin;
+    const std::size_t kept = before.size() - facts.selectionEnd;
+    // What the input method commits replaces the selection: the composed character, the accent
+    // alone, or the accent and the character when they do not compose.
+    const bool allowed = after.size() >= facts.selectionStart + kept && after.size() <= facts.selectionStart + kept + 2
+                         && after.compare(0, facts.selectionStart, before, 0, facts.selectionStart) == 0
+                         && after.compare(after.size() - kept, kept, before, facts.selectionEnd, kept) == 0;
+    const std::string committed = allowed ? after.substr(facts.selectionStart, after.size() - kept - facts.selectionStart) : "";
+    // A character the layout does not compose comes as a key press; what composes comes as
+    // committed text, which KeyPress may or may not see: either way the encoder appends nothing else.
+    const std::string encrypted = state_.txtencrypt;
+    for (char character : committed)
+        txtin_KeyPress(static_cast<unsigned char>(character));
+    if (state_.txtencrypt != encryptedAfter)
+        state_.txtencrypt = encrypted;
+    adopt(Control::txtin, std::move(after), allowed, "dead key");
 }
 
 void ReferenceModel::resize(int width, int height)
@@ -289,6 +463,31 @@ void ReferenceModel::setText(Control box, const std::string &text)
     if (held == text)
         return;
     held = text;
+    if (isEditable(box))
+        historyOf(box) = {std::hash<std::string>{}(text)};
+    changed(box);
+}
+
+std::vector<std::size_t> &ReferenceModel::historyOf(Control box)
+{
+    return history_[box == Control::txtin ? 0 : box == Control::txtchange ? 1 : 2];
+}
+
+void ReferenceModel::adopt(Control box, std::string text, bool allowed, const std::string &what)
+{
+    std::vector<std::size_t> &history = historyOf(box);
+    const std::size_t hash = std::hash<std::string>{}(text);
+    const bool undoing = what == "undo" || what == "redo";
+    if (undoing)
+        allowed = std::find(history.begin(), history.end(), hash) != history.end();
+    if (!allowed)
+        problems_.push_back(std::string(nameOf(box)) + ": " + what + " left a text (" + std::to_string(text.size())
+                            + " bytes) that no edit could have brought");
+    if (text == textOf(box))
+        return;
+    textOf(box) = std::move(text);
+    if (!undoing)
+        history.push_back(hash);
     changed(box);
 }
 
@@ -305,6 +504,15 @@ std::string &ReferenceModel::textOf(Control box)
 
 bool ReferenceModel::edit(Control box, const Key &key, const BoxFacts &facts, std::u16string_view clipboard,
                           const std::function<std::u16string()> &shownAfter)
+{
+    const bool edited = editText(box, key, facts, clipboard, shownAfter);
+    if (edited)
+        historyOf(box).push_back(std::hash<std::string>{}(textOf(box)));
+    return edited;
+}
+
+bool ReferenceModel::editText(Control box, const Key &key, const BoxFacts &facts, std::u16string_view clipboard,
+                              const std::function<std::u16string()> &shownAfter)
 {
     const bool multiLine = box == Control::txtin;
     std::string &text = textOf(box);
@@ -341,6 +549,13 @@ bool ReferenceModel::edit(Control box, const Key &key, const BoxFacts &facts, st
             return false;
         text.erase(caret, lineBreakAt(caret) ? 2 : 1);
         return true;
+    case Key::Kind::ShiftInsert:
+        return editText(box, Key{Key::Kind::Control, U'V'}, facts, clipboard, shownAfter);
+    case Key::Kind::ControlShiftZ:
+        if (!x11KeyBindings_ || !facts.redoAvailable)
+            return false;
+        adopt(box, bytesOf(box, shownAfter()), true, "redo");
+        return false;
     case Key::Kind::Control:
         switch (key.character) {
         case U'X':
@@ -348,14 +563,23 @@ bool ReferenceModel::edit(Control box, const Key &key, const BoxFacts &facts, st
         case U'V':
             if (clipboard.empty() && (multiLine || !selected))
                 return false;
-            return replaceSelection(multiLine ? multiLineBytes(clipboard) : singleLineBytes(clipboard));
+            return replaceSelection(bytesOf(box, clipboard));
         case U'Z':
-        case U'Y': {
+        case U'Y':
             if (!(key.character == U'Z' ? facts.undoAvailable : facts.redoAvailable))
                 return false;
-            const std::u16string shown = shownAfter();
-            text = multiLine ? multiLineBytes(shown) : singleLineBytes(shown);
-            return true;
+            adopt(box, bytesOf(box, shownAfter()), true, key.character == U'Z' ? "undo" : "redo");
+            return false;
+        case U'D':
+        case U'K':
+        case U'U': {
+            // X11's deletions of a character, to the end of the line, and of the whole line.
+            if (!x11KeyBindings_)
+                return false;
+            std::string after = bytesOf(box, shownAfter());
+            const bool allowed = removedOnce(text, after);
+            adopt(box, std::move(after), allowed, "Control+" + std::string(1, static_cast<char>(key.character)));
+            return false;
         }
         default:
             return false;

@@ -7,9 +7,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // A small model of what the window should do, written for the tests alone: plain C++, no widgets,
 // nothing taken from the program. It predicts everything the window's design fixes and takes from
@@ -41,11 +43,18 @@ struct BoxFacts {
     bool redoAvailable = false;
 };
 
+// The facts of every box, by indexOf(box), read before an action that may reach any of them.
+using AllFacts = std::array<BoxFacts, kControlCount>;
+
+
 class ReferenceModel {
 public:
-    ReferenceModel();
+    // X11's key bindings add Control+Shift+Z (redo) and Control+D, K and U (deletions).
+    explicit ReferenceModel(bool x11KeyBindings = false);
 
     const WindowState &expected() const { return state_; }
+    // Where the toolkit decided a box's text, what it did that no user action could have brought.
+    std::vector<std::string> takeProblems() { return std::exchange(problems_, {}); }
 
     // False after a step that leaves the focus to the toolkit (hiding the control that holds it, Tab
     // with no control focused, an arrow key on a button); the window's focus is then adopted.
@@ -57,8 +66,19 @@ public:
     void press(const Key &key, const BoxFacts &facts, std::u16string_view clipboard,
                const std::function<std::u16string()> &shownAfter);
     void click(Point point);
-    // The Paste of a box's context menu: the box's own paste, with no key press.
-    void contextPaste(Control box, const BoxFacts &facts, std::u16string_view clipboard);
+    // An item of a box's context menu; `shownAfter` as for press.
+    void menu(Control box, MenuItem item, const BoxFacts &facts, std::u16string_view clipboard,
+              const std::function<std::u16string()> &shownAfter);
+    // A key held down: pressed, then repeated by the server, each press where the focus is by then,
+    // with the facts of that box as the press reached it.
+    void held(const Key &key, const std::vector<BoxFacts> &presses);
+    // Pastes PRIMARY where the toolkit puts the caret; `shownAfter` gives each box's text afterwards.
+    void middleClick(Point point, std::u16string_view primary, const std::function<std::u16string(Control)> &shownAfter);
+    // Selects text, or drags the selection and drops it where the toolkit decides.
+    void drag(Point from, Point to, const AllFacts &facts, const std::function<std::u16string(Control)> &shownAfter);
+    // A dead key, then a character, typed into txtin; `encryptedAfter` is what txtencrypt then holds.
+    void composed(const BoxFacts &facts, const std::function<std::u16string()> &shownAfter,
+                  std::string_view encryptedAfter);
     void resize(int width, int height);
 
 private:
@@ -86,10 +106,20 @@ private:
     // The box's own handling of a key; true when it edited the text, which raises Change.
     bool edit(Control box, const Key &key, const BoxFacts &facts, std::u16string_view clipboard,
               const std::function<std::u16string()> &shownAfter);
+    bool editText(Control box, const Key &key, const BoxFacts &facts, std::u16string_view clipboard,
+                  const std::function<std::u16string()> &shownAfter);
     void changed(Control box);
+    // Takes the text the toolkit gave a box when `allowed`, and reports it otherwise.
+    void adopt(Control box, std::string text, bool allowed, const std::string &what);
+    std::vector<std::size_t> &historyOf(Control box);
 
     WindowState state_;
     bool focusPredicted_ = true;
+    bool x11KeyBindings_;
+    // Hashes of every text each editable box held since a procedure last set it: all that undo and
+    // redo may bring back.
+    std::array<std::vector<std::size_t>, 3> history_;
+    std::vector<std::string> problems_;
 };
 
 } // namespace reliability

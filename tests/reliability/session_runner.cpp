@@ -5,12 +5,17 @@
 #include "reference_model.h"
 #include "user_actions.h"
 #include "window_driver.h"
+#include "x_input.h"
 
 #include "codebook/codebook.h"
 
 #include <QClipboard>
+#include <QMenu>
 #include <QTextCursor>
+#include <QTimer>
 #include <QWindow>
+
+#include <X11/keysym.h>
 
 #include <cstdio>
 #include <stdexcept>
@@ -80,12 +85,43 @@ std::string firstDifference(const std::string &expected, const std::string &actu
            + printable(actual, from);
 }
 
+bool isEditable(std::optional<Control> box)
+{
+    return box == Control::txtin || box == Control::txtchange || box == Control::txtnewletter;
+}
+
+// Calls back on each key press that reaches the focus, before the focus handles it; auto-repeated
+// presses included, Shift left out.
+class PressWatcher : public QObject {
+public:
+    explicit PressWatcher(std::function<void()> onPress)
+        : onPress_(std::move(onPress))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+private:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()
+            && static_cast<QKeyEvent *>(event)->key() != Qt::Key_Shift)
+            onPress_();
+        return false;
+    }
+
+    std::function<void()> onPress_;
+};
+
 class Session {
 public:
     Session()
-        : form_(testing::openWindow())
+        : x_(QGuiApplication::platformName() == QLatin1String("xcb") ? std::make_unique<XInput>() : nullptr)
+        , form_(x_ ? openFocused(*x_) : testing::openWindow())
+        , model_(x_ != nullptr)
     {
+        // On X, no program owns the clipboard or PRIMARY then.
         QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->clear(QClipboard::Selection);
     }
 
     std::vector<std::string> perform(const Action &action)
@@ -97,41 +133,215 @@ public:
                 QGuiApplication::clipboard()->clear();
             else
                 QGuiApplication::clipboard()->setText(QString::fromStdU16String(action.clipboard));
-            pressKey(Key{Key::Kind::Control, U'V'});
+            pressKey(action.key);
             break;
-        case Action::Kind::ContextPaste: {
-            QGuiApplication::clipboard()->setText(QString::fromStdU16String(action.clipboard));
-            const BoxFacts facts = factsOf(action.box);
-            if (action.box == Control::txtin)
-                form_->txtin->paste();
-            else
-                static_cast<QLineEdit *>(widgetOf(*form_, action.box))->paste();
-            model_.contextPaste(action.box, facts, action.clipboard);
-            break;
-        }
+        case Action::Kind::ContextMenu: contextMenu(action); break;
         case Action::Kind::Click: click(action.point); break;
         case Action::Kind::Resize:
-            form_->resize(action.width, action.height);
+            if (x_)
+                x_->resize(*form_, action.width, action.height);
+            else
+                form_->resize(action.width, action.height);
             model_.resize(action.width, action.height);
             break;
+        case Action::Kind::MiddleClick: {
+            const std::u16string primary = utf16(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            if (inWindow(action.point))
+                x_->click(global(action.point), 2);
+            settle();
+            model_.middleClick(action.point, primary, [&](Control box) { return shownText(box); });
+            break;
         }
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents();
-        return differences();
+        case Action::Kind::DoubleClick:
+            if (inWindow(action.point))
+                x_->click(global(action.point), 1, 2);
+            model_.click(action.point);
+            model_.click(action.point);
+            break;
+        case Action::Kind::Drag: drag(action.point, action.to); break;
+        case Action::Kind::HeldKey: {
+            std::vector<BoxFacts> presses;
+            {
+                PressWatcher watcher([&] {
+                    std::vector<std::string> ignored;
+                    const std::optional<Control> box = focusedControl(ignored);
+                    presses.push_back(isEditable(box) ? factsOf(*box) : BoxFacts{});
+                });
+                x_->hold(action.key.character);
+                settle();
+            }
+            model_.held(action.key, presses);
+            break;
+        }
+        case Action::Kind::DeadKey: deadKey(action); break;
+        }
+        settle();
+        std::vector<std::string> found = differences();
+        for (std::string &problem : model_.takeProblems())
+            found.push_back(std::move(problem));
+        return found;
+    }
+
+    // Closed as a window manager closes it.
+    std::vector<std::string> close()
+    {
+        if (!x_)
+            return {};
+        x_->close(*form_);
+        settle();
+        if (!form_->isHidden())
+            return {"the window stayed open when the window manager closed it"};
+        return {};
     }
 
     const WindowState &expected() const { return model_.expected(); }
 
 private:
+    // No window manager runs on the tests' X server to give the new window the focus.
+    static std::unique_ptr<window::frmVelloq> openFocused(XInput &x)
+    {
+        auto form = app::createWindow();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("the window was not shown");
+        x.focus(*form);
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qFatal("the window did not become active");
+        return form;
+    }
+
+    void settle()
+    {
+        if (x_) {
+            x_->settle(*form_);
+        } else {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents();
+        }
+    }
+
+    bool inWindow(Point point) const { return point.x < form_->width() && point.y < form_->height(); }
+    QPoint global(Point point) const { return form_->mapToGlobal(QPoint(point.x, point.y)); }
+
     void pressKey(const Key &key)
     {
         QWidget *target = QApplication::focusWidget();
         const std::optional<Control> box = model_.expected().focus;
-        const bool editable = box == Control::txtin || box == Control::txtchange || box == Control::txtnewletter;
-        const BoxFacts facts = editable ? factsOf(*box) : BoxFacts{};
+        const BoxFacts facts = isEditable(box) ? factsOf(*box) : BoxFacts{};
         const std::u16string clipboard = utf16(QGuiApplication::clipboard()->text());
-        sendKey(target ? target : form_.get(), key);
+        if (x_)
+            sendXKey(key);
+        else
+            sendKey(target ? target : form_.get(), key);
+        settle();
         model_.press(key, facts, clipboard, [&] { return shownText(*box); });
+    }
+
+    void sendXKey(const Key &key)
+    {
+        using Kind = Key::Kind;
+        switch (key.kind) {
+        case Kind::Character: x_->type(key.character); return;
+        case Kind::Control:
+            x_->key(key.character >= U'A' && key.character <= U'Z' ? key.character - U'A' + U'a' : key.character, false, true);
+            return;
+        case Kind::ControlShiftZ: x_->key(XK_z, true, true); return;
+        case Kind::ShiftInsert: x_->key(XK_Insert, true); return;
+        case Kind::BackTab: x_->key(XK_Tab, true); return;
+        case Kind::Backspace: x_->key(XK_BackSpace); return;
+        case Kind::Enter: x_->key(XK_Return); return;
+        case Kind::Escape: x_->key(XK_Escape); return;
+        case Kind::Tab: x_->key(XK_Tab); return;
+        case Kind::Delete: x_->key(XK_Delete); return;
+        case Kind::Left: x_->key(XK_Left); return;
+        case Kind::Right: x_->key(XK_Right); return;
+        case Kind::Up: x_->key(XK_Up); return;
+        case Kind::Down: x_->key(XK_Down); return;
+        }
+    }
+
+    // The box's own menu: opened with the right button on X, its action triggered otherwise.
+    void contextMenu(const Action &action)
+    {
+        QGuiApplication::clipboard()->setText(QString::fromStdU16String(action.clipboard));
+        const BoxFacts facts = factsOf(action.box);
+        QWidget *box = widgetOf(*form_, action.box);
+        const QPoint centre = box->mapTo(form_.get(), box->rect().center());
+        if (!inWindow(Point{centre.x(), centre.y()}))
+            return;
+        // Both kinds of box list the items in the order of MenuItem, between separators.
+        const auto itemOf = [&](QMenu &menu) {
+            QList<QAction *> items = menu.actions();
+            items.removeIf([](QAction *item) { return item->isSeparator(); });
+            if (items.size() != 7 || !items[static_cast<int>(action.item)]->text().remove(u'&').startsWith(QLatin1String(nameOf(action.item))))
+                qFatal("the context menu has no %s", nameOf(action.item));
+            return items[static_cast<int>(action.item)];
+        };
+        if (!x_) {
+            box->setFocus(Qt::MouseFocusReason);
+            std::unique_ptr<QMenu> menu(action.box == Control::txtin ? form_->txtin->createStandardContextMenu()
+                                                                      : static_cast<QLineEdit *>(box)->createStandardContextMenu());
+            itemOf(*menu)->trigger();
+        } else {
+            const auto menuShown = [] {
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                return menu && menu->windowHandle() && menu->windowHandle()->isExposed() ? menu : nullptr;
+            };
+            // Now and then the menu closes as soon as it opens, while the button is still down;
+            // a person clicks again.
+            for (int attempt = 0; attempt < 5; ++attempt) {
+                x_->click(global(Point{centre.x(), centre.y()}), 3);
+                if (QTest::qWaitFor([&] { return menuShown() != nullptr; }, 2000))
+                    break;
+            }
+            if (!menuShown())
+                qFatal("no context menu opened on %s", nameOf(action.box));
+            QMenu &menu = *menuShown();
+            QAction *item = itemOf(menu);
+            if (item->isEnabled())
+                x_->click(menu.mapToGlobal(menu.actionGeometry(item).center()));
+            else
+                x_->key(XK_Escape);
+            settle();
+            // The X focus went to the menu and reverted to the root window as it closed; a
+            // window manager gives it back.
+            x_->focus(*form_);
+        }
+        settle();
+        model_.menu(action.box, action.item, facts, action.clipboard, [&] { return shownText(action.box); });
+    }
+
+    // On a box the input method composes; elsewhere the dead key does nothing and the character
+    // is an ordinary key.
+    void deadKey(const Action &action)
+    {
+        const std::optional<Control> box = model_.expected().focus;
+        if (box == Control::txtchange || box == Control::txtnewletter)
+            return;  // what KeyPress makes of composed text is not settled for these boxes yet
+        const BoxFacts facts = isEditable(box) ? factsOf(*box) : BoxFacts{};
+        x_->deadKey(action.deadKeysym, action.key.character);
+        settle();
+        if (box == Control::txtin)
+            model_.composed(facts, [&] { return shownText(*box); }, form_->txtencrypt->text());
+        else
+            model_.press(action.key, facts, {}, {});
+    }
+
+    void drag(Point from, Point to)
+    {
+        const AllFacts facts = allFacts();
+        if (inWindow(from))
+            x_->drag(global(from), global(to));
+        settle();
+        model_.drag(from, to, facts, [&](Control box) { return shownText(box); });
+    }
+
+    AllFacts allFacts() const
+    {
+        AllFacts facts{};
+        for (Control box : {Control::txtin, Control::txtchange, Control::txtnewletter})
+            facts[indexOf(box)] = factsOf(box);
+        return facts;
     }
 
     static void sendKey(QWidget *target, const Key &key)
@@ -163,7 +373,9 @@ private:
     // Through the window, as a user's click: whatever lies on top at that point receives it.
     void click(Point point)
     {
-        if (point.x < form_->width() && point.y < form_->height())
+        if (inWindow(point) && x_)
+            x_->click(global(point));
+        else if (inWindow(point))
             QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(point.x, point.y));
         model_.click(point);
     }
@@ -281,6 +493,7 @@ private:
         return found;
     }
 
+    std::unique_ptr<XInput> x_;
     std::unique_ptr<window::frmVelloq> form_;
     ReferenceModel model_;
     int longChecks_ = 0;
@@ -294,7 +507,8 @@ std::string report(const Divergence &divergence)
                        + divergence.action + "):";
     for (const std::string &difference : divergence.differences)
         text += "\n    " + difference;
-    text += "\n  reproduce with: tst_random_sessions --replay " + std::to_string(divergence.seed) + " --steps "
+    const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
+    text += std::string("\n  reproduce with: tst_random_sessions") + (onX ? " --x11" : "") + " --replay " + std::to_string(divergence.seed) + " --steps "
             + std::to_string(divergence.step) + " --trace";
     return text;
 }
@@ -302,7 +516,7 @@ std::string report(const Divergence &divergence)
 std::optional<Divergence> runSession(std::uint64_t seed, int steps, bool trace)
 {
     Session session;
-    ActionSource source(seed);
+    ActionSource source(seed, QGuiApplication::platformName() == QLatin1String("xcb"));
     for (int step = 1; step <= steps; ++step) {
         const Action action = source.next(session.expected().hidden);
         if (trace)
@@ -317,6 +531,8 @@ std::optional<Divergence> runSession(std::uint64_t seed, int steps, bool trace)
         if (!found.empty())
             return Divergence{seed, step, describe(action), std::move(found)};
     }
+    if (std::vector<std::string> found = session.close(); !found.empty())
+        return Divergence{seed, steps + 1, "close the window", std::move(found)};
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "session_runner.h"
+#include "x_input.h"
 
 #include "app/startup.h"
 
@@ -7,15 +8,19 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
 constexpr int kSessions = 40;
+constexpr int kXSessions = 8;  // real input waits on the X server: fewer, to keep CI short
 constexpr int kStepsPerSession = 500;
 
-// tst_random_sessions --soak ACTIONS [--seed FIRST] [--steps PER_SESSION]
-// tst_random_sessions --replay SEED [--steps STEPS] [--trace]
+// tst_random_sessions [--x11] --soak ACTIONS [--seed FIRST] [--steps PER_SESSION]
+// tst_random_sessions [--x11] --replay SEED [--steps STEPS] [--trace]
+// With --x11, on an Xvfb of its own with real X input.
 int runCommand(const QStringList &arguments)
 {
     const auto value = [&](const char *name, qint64 otherwise) {
@@ -65,7 +70,8 @@ private slots:
     void sessionsFollowTheModel_data()
     {
         QTest::addColumn<quint64>("seed");
-        for (quint64 seed = 1; seed <= kSessions; ++seed)
+        const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
+        for (quint64 seed = 1; seed <= (onX ? kXSessions : kSessions); ++seed)
             QTest::addRow("seed %llu", seed) << seed;
     }
 
@@ -79,6 +85,13 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    char **const end = argv + argc;
+    if (std::find(argv, end, std::string_view("--x11")) != end) {
+        reliability::startOwnXServer();
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("LC_ALL", "C.UTF-8");  // the input method composes by the locale's table
+        argc = static_cast<int>(std::remove(argv, end, std::string_view("--x11")) - argv);
+    }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

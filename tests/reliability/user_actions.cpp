@@ -29,6 +29,12 @@ std::string hex(char32_t character)
 
 } // namespace
 
+const char *nameOf(MenuItem item)
+{
+    static constexpr std::array<const char *, 7> names = {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"};
+    return names[static_cast<std::size_t>(item)];
+}
+
 std::string describe(const Action &action)
 {
     switch (action.kind) {
@@ -46,24 +52,39 @@ std::string describe(const Action &action)
         case Key::Kind::Right: return "key Right";
         case Key::Kind::Up: return "key Up";
         case Key::Kind::Down: return "key Down";
+        case Key::Kind::ShiftInsert: return "key Shift+Insert";
+        case Key::Kind::ControlShiftZ: return "key Control+Shift+Z";
         }
         break;
     case Action::Kind::Click:
         return "click at (" + std::to_string(action.point.x) + ", " + std::to_string(action.point.y) + ")";
     case Action::Kind::Paste:
-        return action.clearedClipboard ? std::string("Control+V with an empty clipboard")
-                                       : "Control+V of " + std::to_string(action.clipboard.size()) + " UTF-16 units";
-    case Action::Kind::ContextPaste:
-        return std::string("menu Paste into ") + nameOf(action.box) + " of " + std::to_string(action.clipboard.size())
-               + " UTF-16 units";
+    {
+        const std::string keys = action.key.kind == Key::Kind::ShiftInsert ? "Shift+Insert" : "Control+V";
+        return action.clearedClipboard ? keys + " with an empty clipboard"
+                                       : keys + " of " + std::to_string(action.clipboard.size()) + " UTF-16 units";
+    }
+    case Action::Kind::ContextMenu:
+        return std::string("menu ") + nameOf(action.item) + " in " + nameOf(action.box) + ", clipboard of "
+               + std::to_string(action.clipboard.size()) + " UTF-16 units";
     case Action::Kind::Resize:
         return "resize to " + std::to_string(action.width) + " x " + std::to_string(action.height);
+    case Action::Kind::MiddleClick:
+        return "middle click at (" + std::to_string(action.point.x) + ", " + std::to_string(action.point.y) + ")";
+    case Action::Kind::DoubleClick:
+        return "double click at (" + std::to_string(action.point.x) + ", " + std::to_string(action.point.y) + ")";
+    case Action::Kind::Drag:
+        return "drag from (" + std::to_string(action.point.x) + ", " + std::to_string(action.point.y) + ") to ("
+               + std::to_string(action.to.x) + ", " + std::to_string(action.to.y) + ")";
+    case Action::Kind::HeldKey: return "key " + hex(action.key.character) + " held";
+    case Action::Kind::DeadKey: return "dead key " + hex(action.deadKeysym) + " then " + hex(action.key.character);
     }
     return "?";
 }
 
-ActionSource::ActionSource(std::uint64_t seed)
+ActionSource::ActionSource(std::uint64_t seed, bool realDisplay)
     : random_(seed)
+    , realDisplay_(realDisplay)
 {
 }
 
@@ -72,8 +93,23 @@ int ActionSource::between(int low, int high)
     return std::uniform_int_distribution<int>(low, high)(random_);
 }
 
+bool ActionSource::randomShownBox(const HiddenFlags &hidden, Control &box)
+{
+    std::array<Control, 3> boxes{};
+    int count = 0;
+    for (Control candidate : {Control::txtin, Control::txtchange, Control::txtnewletter})
+        if (shown(candidate, hidden))
+            boxes[count++] = candidate;
+    if (count == 0)
+        return false;
+    box = boxes[between(0, count - 1)];
+    return true;
+}
+
 Action ActionSource::next(const HiddenFlags &hidden)
 {
+    if (realDisplay_ && between(0, 99) < 25)
+        return nextOnRealDisplay(hidden);
     Action action;
     const int roll = between(0, 99);
     if (roll < 62) {
@@ -84,23 +120,64 @@ Action ActionSource::next(const HiddenFlags &hidden)
         action.point = randomClickPoint();
     } else if (roll < 94) {
         action.kind = Action::Kind::Paste;
+        action.key = Key{Key::Kind::Control, U'V'};
         action.clipboard = randomText();
         action.clearedClipboard = action.clipboard.empty() && between(0, 1) == 0;
     } else if (roll < 98) {
-        std::array<Control, 3> boxes{};
-        int count = 0;
-        for (Control box : {Control::txtin, Control::txtchange, Control::txtnewletter})
-            if (shown(box, hidden))
-                boxes[count++] = box;
-        if (count == 0)
+        if (!randomShownBox(hidden, action.box))
             return next(hidden);
-        action.kind = Action::Kind::ContextPaste;
-        action.box = boxes[between(0, count - 1)];
+        action.kind = Action::Kind::ContextMenu;
         action.clipboard = randomText();
     } else {
         action.kind = Action::Kind::Resize;
         action.width = between(60, 1100);
         action.height = between(60, 900);
+    }
+    return action;
+}
+
+Action ActionSource::nextOnRealDisplay(const HiddenFlags &hidden)
+{
+    Action action;
+    const int roll = between(0, 99);
+    if (roll < 8) {
+        action.kind = Action::Kind::Paste;
+        action.key.kind = Key::Kind::ShiftInsert;
+        action.clipboard = randomText();
+    } else if (roll < 16) {
+        action.key.kind = Key::Kind::ControlShiftZ;
+    } else if (roll < 26) {
+        action.kind = Action::Kind::MiddleClick;
+        action.point = randomClickPoint();
+    } else if (roll < 38) {
+        action.kind = Action::Kind::DoubleClick;
+        action.point = randomClickPoint();
+    } else if (roll < 56) {
+        // Half from where a box's text begins, where a selection is most often found.
+        action.kind = Action::Kind::Drag;
+        action.point = randomClickPoint();
+        if (Control box; between(0, 1) == 0 && randomShownBox(hidden, box))
+            action.point = Point{windowRectOf(box).left + 6, windowRectOf(box).top + 10};
+        action.to = randomClickPoint();
+    } else if (roll < 76) {
+        if (!randomShownBox(hidden, action.box))
+            return nextOnRealDisplay(hidden);
+        action.kind = Action::Kind::ContextMenu;
+        action.item = static_cast<MenuItem>(between(0, 6));
+        action.clipboard = randomText();
+    } else if (roll < 84) {
+        action.kind = Action::Kind::HeldKey;
+        action.key.character = randomCharacter();
+    } else if (roll < 94) {
+        // The US international layout's dead keys: grave, acute, circumflex, tilde, diaeresis.
+        static constexpr std::array<unsigned long, 5> deadKeys = {0xFE50, 0xFE51, 0xFE52, 0xFE53, 0xFE57};
+        action.kind = Action::Kind::DeadKey;
+        action.deadKeysym = deadKeys[between(0, 4)];
+        action.key.character = between(0, 3) == 0 ? U' ' : static_cast<char32_t>(between('a', 'z') - between(0, 1) * 32);
+    } else {
+        action.kind = Action::Kind::Resize;
+        action.width = between(60, 2000);
+        action.height = between(60, 1500);
     }
     return action;
 }

@@ -11,19 +11,29 @@
 namespace reliability {
 
 struct Key {
-    enum class Kind { Character, Backspace, Enter, Escape, Control, Tab, BackTab, Delete, Left, Right, Up, Down };
+    enum class Kind {
+        Character, Backspace, Enter, Escape, Control, Tab, BackTab, Delete, Left, Right, Up, Down,
+        ShiftInsert, ControlShiftZ,  // X11's paste and redo
+    };
     Kind kind = Kind::Character;
     char32_t character = 0;  // the character typed; with Control, 'A' to 'Z' or one of [ \ ] ^ _
 };
 
+enum class MenuItem { Undo, Redo, Cut, Copy, Paste, Delete, SelectAll };
+const char *nameOf(MenuItem item);
+
 struct Action {
-    enum class Kind { Key, Click, Paste, ContextPaste, Resize };
+    // The kinds after Resize are drawn only for a real X server.
+    enum class Kind { Key, Click, Paste, ContextMenu, Resize, MiddleClick, DoubleClick, Drag, HeldKey, DeadKey };
     Kind kind = Kind::Key;
-    Key key;                      // Key: pressed in whatever holds the focus
-    Point point;                  // Click: in the window's client area
-    std::u16string clipboard;     // Paste (Control+V into the focus) and ContextPaste: what is pasted
+    Key key;                      // Key, Paste (its keys), HeldKey, DeadKey (the character composed with)
+    Point point;                  // Click, MiddleClick, DoubleClick, Drag: in the window's client area
+    Point to;                     // Drag: where the button is released
+    std::u16string clipboard;     // Paste (into the focus) and ContextMenu: the clipboard's text
     bool clearedClipboard = false;  // Paste: an empty clipboard rather than an empty text
-    Control box = Control::txtin;  // ContextPaste: the box whose menu's Paste is chosen
+    Control box = Control::txtin;  // ContextMenu: the box whose menu is opened
+    MenuItem item = MenuItem::Paste;
+    unsigned long deadKeysym = 0;  // DeadKey
     int width = 0, height = 0;    // Resize
 };
 
@@ -31,19 +41,23 @@ std::string describe(const Action &action);
 
 class ActionSource {
 public:
-    explicit ActionSource(std::uint64_t seed);
+    // With `realDisplay`, also what only an X server offers: PRIMARY, drags, held and dead keys.
+    ActionSource(std::uint64_t seed, bool realDisplay);
 
-    // Context pastes go only to shown boxes, as a menu can only be opened on those.
+    // Context menus open only on shown boxes.
     Action next(const HiddenFlags &hidden);
 
 private:
     int between(int low, int high);
+    Action nextOnRealDisplay(const HiddenFlags &hidden);
+    bool randomShownBox(const HiddenFlags &hidden, Control &box);
     Key randomKey();
     char32_t randomCharacter();
     Point randomClickPoint();
     std::u16string randomText();
 
     std::mt19937_64 random_;
+    bool realDisplay_;
 };
 
 } // namespace reliability
