@@ -187,9 +187,9 @@ public:
     {
         if (!x_)
             return {};
+        // Closed, the window may lose its X window too: nothing can be sent to it to settle.
         x_->close(*form_);
-        settle();
-        if (!form_->isHidden())
+        if (!QTest::qWaitFor([&] { return form_->isHidden(); }, 5000))
             return {"the window stayed open when the window manager closed it"};
         return {};
     }

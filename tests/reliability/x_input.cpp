@@ -92,6 +92,8 @@ XInput::XInput()
 XInput::~XInput()
 {
     QCoreApplication::instance()->removeNativeEventFilter(this);
+    KeySym none = NoSymbol;  // the spare key goes back for the next session
+    XChangeKeyboardMapping(display_, spareKeycode_, 1, &none, 1);
     XCloseDisplay(display_);
 }
 
