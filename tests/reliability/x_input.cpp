@@ -253,8 +253,8 @@ void XInput::settle(QWidget &window)
     clock.start();
     QTimer wakeUp;
     QObject::connect(&wakeUp, &QTimer::timeout, [&] {
-        if (clock.elapsed() > 20000)
-            qFatal("the application did not handle its X events within 20 s");
+        if (clock.elapsed() > 60000)
+            qFatal("the application did not handle its X events within 60 s");
     });
     wakeUp.start(50);
     while (!settled_)
