@@ -281,8 +281,7 @@ void ReferenceModel::drag(Point from, Point to, const AllFacts &facts,
     focusPredicted_ = false;
 }
 
-void ReferenceModel::composed(const BoxFacts &facts, const std::function<std::u16string()> &shownAfter,
-                              std::string_view encryptedAfter)
+void ReferenceModel::composed(const BoxFacts &facts, const std::function<std::u16string()> &shownAfter)
 {
     std::string after = bytesOf(Control::txtin, shownAfter());
     const std::string &before = state_.txtin;
@@ -293,13 +292,10 @@ void ReferenceModel::composed(const BoxFacts &facts, const std::function<std::u1
                          && after.compare(0, facts.selectionStart, before, 0, facts.selectionStart) == 0
                          && after.compare(after.size() - kept, kept, before, facts.selectionEnd, kept) == 0;
     const std::string committed = allowed ? after.substr(facts.selectionStart, after.size() - kept - facts.selectionStart) : "";
-    // A character the layout does not compose comes as a key press; what composes comes as
-    // committed text, which KeyPress may or may not see: either way the encoder appends nothing else.
-    const std::string encrypted = state_.txtencrypt;
+    // A character the layout does not compose comes as a key press, what composes as committed
+    // text: KeyPress sees each character either way.
     for (char character : committed)
         txtin_KeyPress(static_cast<unsigned char>(character));
-    if (state_.txtencrypt != encryptedAfter)
-        state_.txtencrypt = encrypted;
     adopt(Control::txtin, std::move(after), allowed, "dead key");
 }
 

@@ -76,9 +76,8 @@ public:
     void middleClick(Point point, std::u16string_view primary, const std::function<std::u16string(Control)> &shownAfter);
     // Selects text, or drags the selection and drops it where the toolkit decides.
     void drag(Point from, Point to, const AllFacts &facts, const std::function<std::u16string(Control)> &shownAfter);
-    // A dead key, then a character, typed into txtin; `encryptedAfter` is what txtencrypt then holds.
-    void composed(const BoxFacts &facts, const std::function<std::u16string()> &shownAfter,
-                  std::string_view encryptedAfter);
+    // A dead key, then a character, typed into txtin.
+    void composed(const BoxFacts &facts, const std::function<std::u16string()> &shownAfter);
     void resize(int width, int height);
 
 private:

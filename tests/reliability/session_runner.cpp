@@ -317,12 +317,12 @@ private:
     {
         const std::optional<Control> box = model_.expected().focus;
         if (box == Control::txtchange || box == Control::txtnewletter)
-            return;  // what KeyPress makes of composed text is not settled for these boxes yet
+            return;  // the model does not follow the dialogue's steps through composed text
         const BoxFacts facts = isEditable(box) ? factsOf(*box) : BoxFacts{};
         x_->deadKey(action.deadKeysym, action.key.character);
         settle();
         if (box == Control::txtin)
-            model_.composed(facts, [&] { return shownText(*box); }, form_->txtencrypt->text());
+            model_.composed(facts, [&] { return shownText(*box); });
         else
             model_.press(action.key, facts, {}, {});
     }
