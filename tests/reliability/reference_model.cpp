@@ -209,6 +209,7 @@ void ReferenceModel::held(const Key &key, const std::vector<BoxFacts> &presses)
 }
 
 void ReferenceModel::middleClick(Point point, std::u16string_view primary,
+                                 const std::function<Rect(Control)> &textAreaOf,
                                  const std::function<std::u16string(Control)> &shownAfter)
 {
     if (point.x >= state_.width || point.y >= state_.height)
@@ -221,7 +222,8 @@ void ReferenceModel::middleClick(Point point, std::u16string_view primary,
         return;
     std::string after = bytesOf(*target, shownAfter(*target));
     const std::string &before = textOf(*target);
-    const bool allowed = primary.empty() ? after == before : insertedOnce(before, after, bytesOf(*target, primary));
+    const bool pastes = !primary.empty() && textAreaOf(*target).contains(point);
+    const bool allowed = pastes ? insertedOnce(before, after, bytesOf(*target, primary)) : after == before;
     adopt(*target, std::move(after), allowed, "middle-click paste");
 }
 

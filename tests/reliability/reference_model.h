@@ -72,8 +72,10 @@ public:
     // A key held down: pressed, then repeated by the server, each press where the focus is by then,
     // with the facts of that box as the press reached it.
     void held(const Key &key, const std::vector<BoxFacts> &presses);
-    // Pastes PRIMARY where the toolkit puts the caret; `shownAfter` gives each box's text afterwards.
-    void middleClick(Point point, std::u16string_view primary, const std::function<std::u16string(Control)> &shownAfter);
+    // Pastes PRIMARY where the toolkit puts the caret, if the click reaches the box's text area;
+    // `shownAfter` gives each box's text afterwards.
+    void middleClick(Point point, std::u16string_view primary, const std::function<Rect(Control)> &textAreaOf,
+                     const std::function<std::u16string(Control)> &shownAfter);
     // Selects text, or drags the selection and drops it where the toolkit decides.
     void drag(Point from, Point to, const AllFacts &facts, const std::function<std::u16string(Control)> &shownAfter);
     // A dead key, then a character, typed into txtin.

@@ -26,28 +26,7 @@ namespace {
 
 QWidget *widgetOf(window::frmVelloq &form, Control control)
 {
-    switch (control) {
-    case Control::Frame1: return form.Frame1;
-    case Control::lbltype: return form.lbltype;
-    case Control::lblcode: return form.lblcode;
-    case Control::lblencrypt: return form.lblencrypt;
-    case Control::txtin: return form.txtin;
-    case Control::txtcode: return form.txtcode;
-    case Control::txtencrypt: return form.txtencrypt;
-    case Control::cmderase: return form.cmderase;
-    case Control::cmdre: return form.cmdre;
-    case Control::cmdclear: return form.cmdclear;
-    case Control::frmchange: return form.frmchange;
-    case Control::lblcleartext: return form.lblcleartext;
-    case Control::lblnewletter: return form.lblnewletter;
-    case Control::txtchange: return form.txtchange;
-    case Control::txtnewletter: return form.txtnewletter;
-    case Control::cmdSendMsg: return form.cmdSendMsg;
-    case Control::lblsent: return form.lblsent;
-    case Control::cmdGoAgain: return form.cmdGoAgain;
-    case Control::picVelloq: return form.picVelloq;
-    }
-    return nullptr;
+    return form.findChild<QWidget *>(nameOf(control));
 }
 
 std::u16string utf16(const QString &text)
@@ -149,7 +128,8 @@ public:
             if (inWindow(action.point))
                 x_->click(global(action.point), 2);
             settle();
-            model_.middleClick(action.point, primary, [&](Control box) { return shownText(box); });
+            model_.middleClick(action.point, primary, [&](Control box) { return textAreaOf(box); },
+                               [&](Control box) { return shownText(box); });
             break;
         }
         case Action::Kind::DoubleClick:
@@ -378,6 +358,14 @@ private:
         else if (inWindow(point))
             QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(point.x, point.y));
         model_.click(point);
+    }
+
+    // Where a box takes the pointer for its text: not its frame, nor a scroll bar it shows.
+    Rect textAreaOf(Control box) const
+    {
+        QWidget *area = box == Control::txtin ? form_->txtin->viewport() : widgetOf(*form_, box);
+        const QPoint topLeft = area->mapTo(form_.get(), QPoint(0, 0));
+        return Rect{topLeft.x(), topLeft.y(), area->width(), area->height()};
     }
 
     std::u16string shownText(Control box) const
