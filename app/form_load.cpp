@@ -4,7 +4,7 @@
 #include "codebook/display.h"
 #include "codepage/windows1252.h"
 #include "forms/label.h"
-#include "forms/singlelinetextbox.h"
+#include "forms/single_line_text_box.h"
 #include "window/frmVelloq.h"
 
 namespace app {
@@ -13,7 +13,7 @@ void Form_Load(window::frmVelloq &form)
 {
     for (int code = 'A'; code <= 'Z'; ++code)
         form.codebook.add(codepage::characterOf(code), codepage::characterOf(code));
-    codebook::RefreshCodeBook(form);
+    code_book::RefreshCodeBook(form);
     form.txtchange->hide();
     form.txtnewletter->hide();
     form.lblcleartext->hide();

@@ -5,10 +5,10 @@
 #include "cipher/encoder.h"
 #include "cipher/message_commands.h"
 #include "codebook/change_dialogue.h"
-#include "forms/commandbutton.h"
+#include "forms/command_button.h"
 #include "forms/frame.h"
-#include "forms/multilinetextbox.h"
-#include "forms/singlelinetextbox.h"
+#include "forms/multi_line_text_box.h"
+#include "forms/single_line_text_box.h"
 #include "screens/send_screens.h"
 #include "window/frmVelloq.h"
 
@@ -23,10 +23,10 @@ void wireEvents(window::frmVelloq &form)
     form.cmderase->Click = [f] { cipher::cmderase_Click(*f); };
     form.cmdre->Click = [f] { cipher::cmdre_Click(*f); };
     form.cmdclear->Click = [f] { cipher::cmdclear_Click(*f); };
-    form.frmchange->Click = [f] { codebook::frmchange_Click(*f); };
-    form.txtchange->KeyPress = [f](int &keyAscii) { codebook::txtchange_KeyPress(*f, keyAscii); };
-    form.txtchange->Change = [f] { codebook::txtchange_Change(*f); };
-    form.txtnewletter->KeyPress = [f](int &keyAscii) { codebook::txtnewletter_KeyPress(*f, keyAscii); };
+    form.frmchange->Click = [f] { code_book::frmchange_Click(*f); };
+    form.txtchange->KeyPress = [f](int &keyAscii) { code_book::txtchange_KeyPress(*f, keyAscii); };
+    form.txtchange->Change = [f] { code_book::txtchange_Change(*f); };
+    form.txtnewletter->KeyPress = [f](int &keyAscii) { code_book::txtnewletter_KeyPress(*f, keyAscii); };
     form.cmdSendMsg->Click = [f] { screens::cmdSendMsg_Click(*f); };
     form.cmdGoAgain->Click = [f] { screens::cmdGoAgain_Click(*f); };
 }

@@ -54,7 +54,7 @@ Side floorSide(FloorWindow &floor, const std::string &display)
 // Floor: one setPlainText of the code book's display into a bare box.
 void addCodeBookFigures(Scene &scene, std::vector<Comparison> &comparisons)
 {
-    const std::string display = codebook::codeBookText(scene.form.codebook);
+    const std::string display = code_book::codeBookText(scene.form.codebook);
     addBenchmark("Code book change", 100, [&scene, display](benchmark::State &state) {
         auto mapped = std::make_shared<bool>(false);
         Side program = programSide(scene.form, mapped);

@@ -3,7 +3,7 @@
 
 #include "window/frmVelloq.h"
 #include "bare_box.h"
-#include "forms/multilinetextbox.h"
+#include "forms/multi_line_text_box.h"
 
 namespace bench {
 

@@ -2,8 +2,8 @@
 #include "cipher/encoder.h"
 
 #include "window/frmVelloq.h"
-#include "codebook/codebook.h"
-#include "forms/multilinetextbox.h"
+#include "codebook/code_book.h"
+#include "forms/multi_line_text_box.h"
 #include "codepage/windows1252.h"
 
 #include <algorithm>
@@ -11,7 +11,7 @@
 
 namespace cipher {
 
-std::string encipher(const codebook::CodeBook &book, int keyAscii)
+std::string encipher(const code_book::CodeBook &book, int keyAscii)
 {
     const char upper = static_cast<char>(codepage::ansiUpper(static_cast<unsigned char>(keyAscii)));
     if (upper >= 'A' && upper <= 'Z')
@@ -19,7 +19,7 @@ std::string encipher(const codebook::CodeBook &book, int keyAscii)
     return std::string(1, upper);
 }
 
-std::string encipher(const codebook::CodeBook &book, std::string_view message)
+std::string encipher(const code_book::CodeBook &book, std::string_view message)
 {
     std::array<std::string, 256> codeFor;
     bool oneByteEach = true;

@@ -4,14 +4,14 @@
 #include "window/frmVelloq.h"
 #include "cipher/encoder.h"
 #include "codebook/change_dialogue.h"
-#include "forms/multilinetextbox.h"
+#include "forms/multi_line_text_box.h"
 
 namespace cipher {
 
 void cmdclear_Click(window::frmVelloq &form)
 {
     form.txtencrypt->setText(" ");
-    codebook::resetChangeDialogue(form);
+    code_book::resetChangeDialogue(form);
 }
 
 void cmderase_Click(window::frmVelloq &form)
@@ -21,7 +21,7 @@ void cmderase_Click(window::frmVelloq &form)
 
 void cmdre_Click(window::frmVelloq &form)
 {
-    codebook::resetChangeDialogue(form);
+    code_book::resetChangeDialogue(form);
     const std::string enciphered = encipher(form.codebook, form.txtin->text());
     cmdclear_Click(form);
     // The message typed again, in one append rather than one per key: the box shows it once anyway.

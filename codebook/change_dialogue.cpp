@@ -3,14 +3,13 @@
 
 #include "window/frmVelloq.h"
 #include "codebook/display.h"
-#include "forms/beep.h"
-#include "forms/commandbutton.h"
+#include "forms/command_button.h"
 #include "forms/frame.h"
 #include "forms/label.h"
-#include "forms/singlelinetextbox.h"
+#include "forms/single_line_text_box.h"
 #include "codepage/windows1252.h"
 
-namespace codebook {
+namespace code_book {
 
 void frmchange_Click(window::frmVelloq &form)
 {
@@ -36,7 +35,7 @@ void txtnewletter_KeyPress(window::frmVelloq &form, int &keyAscii)
 {
     // Only a letter A to Z names an entry; anything else typed as the cleartext letter changes nothing.
     if (!form.codebook.contains(form.changeletter)) {
-        forms::beep();
+        form.txtnewletter->beep();
         return;
     }
     form.codebook.replace(form.changeletter, codepage::ansiUpper(codepage::characterOf(keyAscii)));
@@ -57,4 +56,4 @@ void resetChangeDialogue(window::frmVelloq &form)
     form.lblnewletter->hide();
 }
 
-} // namespace codebook
+} // namespace code_book

@@ -5,7 +5,7 @@ namespace window {
 class frmVelloq;
 }
 
-namespace codebook {
+namespace code_book {
 
 void frmchange_Click(window::frmVelloq &form);
 void txtchange_KeyPress(window::frmVelloq &form, int &keyAscii);
@@ -15,4 +15,4 @@ void txtnewletter_KeyPress(window::frmVelloq &form, int &keyAscii);
 // Closes the dialogue: frame light pink, both boxes emptied, boxes and labels hidden.
 void resetChangeDialogue(window::frmVelloq &form);
 
-} // namespace codebook
+} // namespace code_book

@@ -2,11 +2,11 @@
 #include "codebook/display.h"
 
 #include "window/frmVelloq.h"
-#include "codebook/codebook.h"
-#include "forms/multilinetextbox.h"
+#include "codebook/code_book.h"
+#include "forms/multi_line_text_box.h"
 #include "codepage/windows1252.h"
 
-namespace codebook {
+namespace code_book {
 
 std::string codeBookText(const CodeBook &book)
 {
@@ -23,4 +23,4 @@ void RefreshCodeBook(window::frmVelloq &form)
     form.txtcode->setText(codeBookText(form.codebook));
 }
 
-} // namespace codebook
+} // namespace code_book

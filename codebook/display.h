@@ -7,7 +7,7 @@ namespace window {
 class frmVelloq;
 }
 
-namespace codebook {
+namespace code_book {
 
 class CodeBook;
 
@@ -16,4 +16,4 @@ std::string codeBookText(const CodeBook &book);
 
 void RefreshCodeBook(window::frmVelloq &form);
 
-} // namespace codebook
+} // namespace code_book

@@ -2,11 +2,11 @@
 #include "screens/send_screens.h"
 
 #include "window/frmVelloq.h"
-#include "forms/commandbutton.h"
+#include "forms/command_button.h"
 #include "forms/frame.h"
 #include "forms/label.h"
-#include "forms/multilinetextbox.h"
-#include "forms/singlelinetextbox.h"
+#include "forms/multi_line_text_box.h"
+#include "forms/single_line_text_box.h"
 
 namespace screens {
 

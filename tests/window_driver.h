@@ -5,11 +5,11 @@
 
 #include "app/startup.h"
 #include "app/window_wiring.h"
-#include "forms/commandbutton.h"
+#include "forms/command_button.h"
 #include "forms/frame.h"
 #include "forms/label.h"
-#include "forms/multilinetextbox.h"
-#include "forms/singlelinetextbox.h"
+#include "forms/multi_line_text_box.h"
+#include "forms/single_line_text_box.h"
 #include "forms/windows1252.h"
 #include "window/frmVelloq.h"
 

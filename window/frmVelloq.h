@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "codebook/codebook.h"
+#include "codebook/code_book.h"
 
 #include <QWidget>
 
@@ -32,7 +32,7 @@ class frmVelloq : public QWidget {
 public:
     frmVelloq();
 
-    codebook::CodeBook codebook;
+    code_book::CodeBook codebook;
     std::string changeletter;
 
     forms::Frame *Frame1;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "forms/appearance.h"
-#include "forms/commandbutton.h"
+#include "forms/command_button.h"
 #include "forms/frame.h"
 #include "forms/label.h"
-#include "forms/multilinetextbox.h"
-#include "forms/singlelinetextbox.h"
+#include "forms/multi_line_text_box.h"
+#include "forms/single_line_text_box.h"
 #include "window_driver.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cipher/encoder.h"
-#include "codebook/codebook.h"
+#include "codebook/code_book.h"
 #include "codepage/windows1252.h"
 #include "window_driver.h"
 
@@ -16,7 +16,7 @@ private slots:
 
     void everyCodeEnciphersToOneCharacter()
     {
-        codebook::CodeBook book;
+        code_book::CodeBook book;
         for (int code = 'A'; code <= 'Z'; ++code)
             book.add(codepage::characterOf(code), codepage::characterOf(code == 'H' ? 'Q' : code));
         for (int code = 0; code < 256; ++code) {
@@ -36,7 +36,7 @@ private slots:
         for (int code = 255; code >= 0; --code)
             message += codepage::characterOf(code) + "q\r\n";
         for (const char *codeForQ : {"Z", "", "XY"}) {
-            codebook::CodeBook book;
+            code_book::CodeBook book;
             for (int code = 'A'; code <= 'Z'; ++code) {
                 const std::string letter = codepage::characterOf(code);
                 book.add(letter, code == 'Q' ? std::string(codeForQ) : letter);

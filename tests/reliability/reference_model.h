@@ -2,7 +2,7 @@
 #pragma once
 
 #include "user_actions.h"
-#include "window_design.h"
+#include "window_layout.h"
 
 #include <array>
 #include <cstdint>

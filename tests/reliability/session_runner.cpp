@@ -7,7 +7,7 @@
 #include "window_driver.h"
 #include "x_input.h"
 
-#include "codebook/codebook.h"
+#include "codebook/code_book.h"
 
 #include <QClipboard>
 #include <QMenu>

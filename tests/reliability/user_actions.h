@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window_design.h"
+#include "window_layout.h"
 
 #include <cstdint>
 #include <random>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "forms/singlelinetextbox.h"
+#include "forms/single_line_text_box.h"
 
-#include "forms/visibility.h"
 #include "forms/windows1252.h"
 
 #include <limits>
@@ -9,29 +8,10 @@
 namespace forms {
 
 SingleLineTextBox::SingleLineTextBox(QWidget *parent)
-    : QLineEdit(parent)
+    : TextBoxControl(parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textEdited, this, [this] { userEdited(); });
-}
-
-void SingleLineTextBox::setVisible(bool visible)
-{
-    if (!visible)
-        giveUpFocusBeforeHiding(*this);
-    QLineEdit::setVisible(visible);
-}
-
-void SingleLineTextBox::keyPressEvent(QKeyEvent *event)
-{
-    if (QKeyEvent *key = keyAfterKeyPress(event))
-        QLineEdit::keyPressEvent(key);
-}
-
-void SingleLineTextBox::inputMethodEvent(QInputMethodEvent *event)
-{
-    commitThroughKeyPress(*event);
-    QLineEdit::inputMethodEvent(event);
 }
 
 void SingleLineTextBox::showWholeText()

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "forms/commandbutton.h"
+#include "forms/command_button.h"
 
 #include "forms/events.h"
-#include "forms/visibility.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,7 +12,7 @@
 namespace forms {
 
 CommandButton::CommandButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent)
+    : Control(caption, parent)
 {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] { runEvent(Click); });
@@ -49,13 +48,6 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
 void CommandButton::press()
 {
     click();
-}
-
-void CommandButton::setVisible(bool visible)
-{
-    if (!visible)
-        giveUpFocusBeforeHiding(*this);
-    QPushButton::setVisible(visible);
 }
 
 } // namespace forms

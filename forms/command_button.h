@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/control.h"
+
 #include <QPushButton>
 
 #include <functional>
 
 namespace forms {
 
-class CommandButton : public QPushButton {
+class CommandButton : public Control<QPushButton> {
 public:
     CommandButton(const QString &caption, QWidget *parent);
 
@@ -15,8 +17,6 @@ public:
 
     // Pressing from a procedure runs Click at once, to completion, shown or hidden.
     void press();
-
-    void setVisible(bool visible) override;
 
 protected:
     // Drawn by hand: the whole face in the button's colour, the caption wrapping at word

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "codebook/codebook.h"
+#include "codebook/code_book.h"
 #include "codebook/display.h"
 #include "codepage/windows1252.h"
 
@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-using codebook::CodeBook;
+using code_book::CodeBook;
 
 namespace {
 
@@ -49,7 +49,7 @@ private slots:
 
     void identityDisplay()
     {
-        const std::string text = codebook::codeBookText(identity());
+        const std::string text = code_book::codeBookText(identity());
         QCOMPARE(text.size(), std::size_t(130));
         QVERIFY(text.starts_with("A A\r\nB B\r\n"));
         QVERIFY(text.ends_with("Y Y\r\nZ Z\r\n"));
@@ -72,11 +72,11 @@ private slots:
         QFETCH(QString, line);
         CodeBook book = identity();
         book.replace(key.toStdString(), value.toStdString());
-        const std::string text = codebook::codeBookText(book);
+        const std::string text = code_book::codeBookText(book);
         QCOMPARE(text.substr(7 * 5, 5), line.toStdString());
         std::string others = text;
         others.erase(7 * 5, 5);
-        std::string identityOthers = codebook::codeBookText(identity());
+        std::string identityOthers = code_book::codeBookText(identity());
         identityOthers.erase(7 * 5, 5);
         QCOMPARE(others, identityOthers);
     }
@@ -85,11 +85,11 @@ private slots:
     {
         CodeBook book = identity();
         book.replace("A", "Z");
-        const std::string text = codebook::codeBookText(book);
+        const std::string text = code_book::codeBookText(book);
         QVERIFY(text.starts_with("A Z\r\n"));
         QVERIFY(text.ends_with("Z Z\r\n"));
     }
 };
 
 QTEST_APPLESS_MAIN(TestCodeBook)
-#include "tst_codebook.moc"
+#include "tst_code_book.moc"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "codebook/codebook.h"
+#include "codebook/code_book.h"
 
 #include "codepage/windows1252.h"
 
 #include <stdexcept>
 
-namespace codebook {
+namespace code_book {
 
 void CodeBook::add(std::string_view key, std::string_view value)
 {
@@ -39,4 +39,4 @@ void CodeBook::replace(std::string_view key, std::string_view value)
     add(key, value);
 }
 
-} // namespace codebook
+} // namespace code_book

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "forms/kept_shaping.h"
-#include "forms/textbox.h"
+#include "forms/text_box.h"
 
 #include <QPlainTextEdit>
 
@@ -10,17 +10,13 @@ namespace forms {
 
 // A multi-line text box. What procedures set is shown once their event has run, not once per
 // change: the widget catches up before it handles any event of its own, painting included.
-class MultiLineTextBox : public QPlainTextEdit, public TextBox {
+class MultiLineTextBox : public TextBoxControl<QPlainTextEdit> {
 public:
     explicit MultiLineTextBox(QWidget *parent);
-
-    void setVisible(bool visible) override;
 
 protected:
     bool event(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
 
     void showWholeText() override;

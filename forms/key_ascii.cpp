@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/keyascii.h"
+#include "forms/key_ascii.h"
 
 #include "codepage/windows1252.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window_design.h"
+#include "window_layout.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace codebook {
+namespace code_book {
 
 // The substitution table: a code letter under each cleartext letter. Keys are compared without
 // regard to case, so 'h' and 'H' name the same entry. Values are not checked: two letters may
@@ -26,4 +26,4 @@ private:
     std::map<std::string, std::string, std::less<>> entries_;  // code letters by upper-cased key
 };
 
-} // namespace codebook
+} // namespace code_book

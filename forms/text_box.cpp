@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "forms/textbox.h"
+#include "forms/text_box.h"
 
 #include "codepage/windows1252.h"
 #include "forms/events.h"
-#include "forms/keyascii.h"
+#include "forms/key_ascii.h"
 #include "forms/windows1252.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -14,11 +15,11 @@ namespace forms {
 TextBox::TextBox() = default;
 TextBox::~TextBox() = default;
 
-const std::string &TextBox::text() const
+const std::string &TextBox::text()
 {
-    if (editedByUser_) {
+    if (widgetHoldsText_) {
         text_ = shownText();
-        editedByUser_ = false;
+        widgetHoldsText_ = false;
     }
     return text_;
 }
@@ -40,6 +41,11 @@ void TextBox::append(std::string_view more)
     text_ += more;
     showAppendedFrom(offset);
     raiseChange();
+}
+
+void TextBox::beep()
+{
+    QApplication::beep();
 }
 
 QKeyEvent *TextBox::keyAfterKeyPress(QKeyEvent *event)
@@ -86,7 +92,7 @@ void TextBox::commitThroughKeyPress(QInputMethodEvent &event)
 
 void TextBox::userEdited()
 {
-    editedByUser_ = true;
+    widgetHoldsText_ = true;
     raiseChange();
 }
 

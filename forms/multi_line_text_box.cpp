@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "forms/multilinetextbox.h"
+#include "forms/multi_line_text_box.h"
 
 #include "forms/events.h"
-#include "forms/visibility.h"
 #include "forms/windows1252.h"
 
 #include <QMimeData>
@@ -14,20 +13,13 @@
 namespace forms {
 
 MultiLineTextBox::MultiLineTextBox(QWidget *parent)
-    : QPlainTextEdit(parent)
+    : TextBoxControl(parent)
 {
     setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!showing_)
             userEdited();
     });
-}
-
-void MultiLineTextBox::setVisible(bool visible)
-{
-    if (!visible)
-        giveUpFocusBeforeHiding(*this);
-    QPlainTextEdit::setVisible(visible);
 }
 
 bool MultiLineTextBox::event(QEvent *event)
@@ -46,12 +38,6 @@ bool MultiLineTextBox::viewportEvent(QEvent *event)
     return QPlainTextEdit::viewportEvent(event);
 }
 
-void MultiLineTextBox::keyPressEvent(QKeyEvent *event)
-{
-    if (QKeyEvent *key = keyAfterKeyPress(event))
-        QPlainTextEdit::keyPressEvent(key);
-}
-
 // Qt 6.4.0 to 6.4.2 read the first format of what is pasted without checking that there is one,
 // and on X11 a clipboard or PRIMARY selection with no owner offers none, so a paste at the start
 // of a session crashed in QWidgetTextControl::insertFromMimeData (QTBUG-110070, fixed in Qt 6.4.3).
@@ -60,16 +46,6 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
 {
     if (source && !source->formats().isEmpty())
         QPlainTextEdit::insertFromMimeData(source);
-}
-
-// Qt 6.4's read-only QPlainTextEdit still inserts what an input method commits (on X11, a dead key
-// and a letter), so the code book's display could be typed over.
-void MultiLineTextBox::inputMethodEvent(QInputMethodEvent *event)
-{
-    if (isReadOnly())
-        return;
-    commitThroughKeyPress(*event);
-    QPlainTextEdit::inputMethodEvent(event);
 }
 
 void MultiLineTextBox::showWholeText()
