@@ -4,7 +4,9 @@
 #include "forms/events.h"
 #include "forms/windows1252.h"
 
+#include <QGuiApplication>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -36,6 +38,17 @@ bool MultiLineTextBox::viewportEvent(QEvent *event)
 {
     showPending();
     return QPlainTextEdit::viewportEvent(event);
+}
+
+// A move out of the box that starts a drag and drop starts Qt 6.4's autoscroll timer only once
+// the drop has taken the button's release, and the timer goes on replaying that move with the
+// button down: the selection was dragged again, swallowing every key until the next click. A move
+// with the button down that the button no longer is can only be that replay.
+void MultiLineTextBox::mouseMoveEvent(QMouseEvent *event)
+{
+    if ((event->buttons() & Qt::LeftButton) && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        return;
+    QPlainTextEdit::mouseMoveEvent(event);
 }
 
 // Qt 6.4.0 to 6.4.2 read the first format of what is pasted without checking that there is one,

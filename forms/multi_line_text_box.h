@@ -17,6 +17,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
 
     void showWholeText() override;

@@ -283,6 +283,19 @@ void ReferenceModel::drag(Point from, Point to, const AllFacts &facts,
     focusPredicted_ = false;
 }
 
+void ReferenceModel::committed(Control box, std::u16string_view text, const BoxFacts &facts)
+{
+    for (const char16_t character : text) {
+        if (const std::optional<unsigned char> code = keyAscii(Key{Key::Kind::Character, character}))
+            box == Control::txtchange ? txtchange_KeyPress(*code) : txtnewletter_KeyPress(*code);
+    }
+    BoxFacts at = facts;
+    if (state_.focus != box)
+        at.selectionStart = at.selectionEnd = at.caret;
+    if (edit(box, Key{Key::Kind::Control, U'V'}, at, text, {}) && box == Control::txtchange)
+        changed(box);
+}
+
 void ReferenceModel::composed(const BoxFacts &facts, const std::function<std::u16string()> &shownAfter)
 {
     std::string after = bytesOf(Control::txtin, shownAfter());

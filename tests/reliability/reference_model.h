@@ -80,6 +80,9 @@ public:
     void drag(Point from, Point to, const AllFacts &facts, const std::function<std::u16string(Control)> &shownAfter);
     // A dead key, then a character, typed into txtin.
     void composed(const BoxFacts &facts, const std::function<std::u16string()> &shownAfter);
+    // What an input method commits into a one-letter box at once (a composed letter, or a letter
+    // and an accent that do not compose): KeyPress for each character, then one insertion.
+    void committed(Control box, std::u16string_view text, const BoxFacts &facts);
     void resize(int width, int height);
 
 private:

@@ -10,6 +10,7 @@
 #include "codebook/code_book.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QTextCursor>
 #include <QTimer>
@@ -19,6 +20,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 namespace reliability {
 
@@ -71,9 +73,11 @@ bool isEditable(std::optional<Control> box)
 
 // Calls back on each key press that reaches the focus, before the focus handles it; auto-repeated
 // presses included, Shift left out.
+// Calls back as each key press, or each text an input method commits, reaches the focused control,
+// before the control handles it.
 class PressWatcher : public QObject {
 public:
-    explicit PressWatcher(std::function<void()> onPress)
+    explicit PressWatcher(std::function<void(const QString &text, bool committed)> onPress)
         : onPress_(std::move(onPress))
     {
         QCoreApplication::instance()->installEventFilter(this);
@@ -82,13 +86,16 @@ public:
 private:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()
-            && static_cast<QKeyEvent *>(event)->key() != Qt::Key_Shift)
-            onPress_();
+        if (watched != QApplication::focusWidget())
+            return false;
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() != Qt::Key_Shift)
+            onPress_(static_cast<QKeyEvent *>(event)->text(), false);
+        else if (event->type() == QEvent::InputMethod)
+            onPress_(static_cast<QInputMethodEvent *>(event)->commitString(), true);
         return false;
     }
 
-    std::function<void()> onPress_;
+    std::function<void(const QString &text, bool committed)> onPress_;
 };
 
 class Session {
@@ -132,17 +139,12 @@ public:
                                [&](Control box) { return shownText(box); });
             break;
         }
-        case Action::Kind::DoubleClick:
-            if (inWindow(action.point))
-                x_->click(global(action.point), 1, 2);
-            model_.click(action.point);
-            model_.click(action.point);
-            break;
-        case Action::Kind::Drag: drag(action.point, action.to); break;
+        case Action::Kind::DoubleClick: doubleClick(action.point); break;
+        case Action::Kind::Drag: drag(action.fromSelection ? selectionToDrag(action.box) : action.point, action.to); break;
         case Action::Kind::HeldKey: {
             std::vector<BoxFacts> presses;
             {
-                PressWatcher watcher([&] {
+                PressWatcher watcher([&](const QString &, bool) {
                     std::vector<std::string> ignored;
                     const std::optional<Control> box = focusedControl(ignored);
                     presses.push_back(isEditable(box) ? factsOf(*box) : BoxFacts{});
@@ -296,8 +298,33 @@ private:
     void deadKey(const Action &action)
     {
         const std::optional<Control> box = model_.expected().focus;
-        if (box == Control::txtchange || box == Control::txtnewletter)
-            return;  // the model does not follow the dialogue's steps through composed text
+        if (box == Control::txtchange || box == Control::txtnewletter) {
+            // The dialogue's procedures move the focus on: what arrives goes to the model as it
+            // arrived, a key where the focus then was, or a commit into the box.
+            struct Typed {
+                std::u16string text;
+                bool committed;
+                BoxFacts facts;
+            };
+            std::vector<Typed> typed;
+            {
+                PressWatcher watcher([&](const QString &text, bool committed) {
+                    std::vector<std::string> ignored;
+                    const std::optional<Control> now = focusedControl(ignored);
+                    if (!text.isEmpty())
+                        typed.push_back({utf16(text), committed, isEditable(now) ? factsOf(*now) : BoxFacts{}});
+                });
+                x_->deadKey(action.deadKeysym, action.key.character);
+                settle();
+            }
+            for (const Typed &arrived : typed) {
+                if (arrived.committed)
+                    model_.committed(*box, arrived.text, arrived.facts);
+                else
+                    model_.press(Key{Key::Kind::Character, arrived.text[0]}, arrived.facts, {}, {});
+            }
+            return;
+        }
         const BoxFacts facts = isEditable(box) ? factsOf(*box) : BoxFacts{};
         x_->deadKey(action.deadKeysym, action.key.character);
         settle();
@@ -314,6 +341,39 @@ private:
             x_->drag(global(from), global(to));
         settle();
         model_.drag(from, to, facts, [&](Control box) { return shownText(box); });
+    }
+
+    void doubleClick(Point point)
+    {
+        if (inWindow(point))
+            x_->click(global(point), 1, 2);
+        model_.click(point);
+        model_.click(point);
+    }
+
+    // A point on the box's selection; where it has none, a double click on its first word makes one.
+    Point selectionToDrag(Control box)
+    {
+        const Point firstWord{windowRectOf(box).left + 6, windowRectOf(box).top + 10};
+        if (!onSelection(box)) {
+            doubleClick(firstWord);
+            settle();
+            QTest::qWait(QApplication::doubleClickInterval() + 50);  // the drag's press is no third click
+        }
+        return onSelection(box).value_or(firstWord);
+    }
+
+    // A point on a box's selection, just inside its end at the caret; nothing without a selection.
+    std::optional<Point> onSelection(Control box) const
+    {
+        const BoxFacts facts = factsOf(box);
+        if (facts.selectionStart == facts.selectionEnd)
+            return std::nullopt;
+        QWidget *widget = box == Control::txtin ? form_->txtin->viewport() : widgetOf(*form_, box);
+        const QRect caret = box == Control::txtin ? form_->txtin->cursorRect()
+                                                  : widget->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QPoint at = widget->mapTo(form_.get(), caret.center() + QPoint(facts.caret == facts.selectionEnd ? -3 : 3, 0));
+        return Point{at.x(), at.y()};
     }
 
     AllFacts allFacts() const
@@ -507,8 +567,10 @@ std::optional<Divergence> runSession(std::uint64_t seed, int steps, bool trace)
     ActionSource source(seed, QGuiApplication::platformName() == QLatin1String("xcb"));
     for (int step = 1; step <= steps; ++step) {
         const Action action = source.next(session.expected().hidden);
-        if (trace)
+        if (trace) {
             std::printf("%6d  %-40s", step, describe(action).c_str());
+            std::fflush(stdout);  // the step that hangs is the one to see
+        }
         std::vector<std::string> found = session.perform(action);
         if (trace) {
             const WindowState &state = session.expected();

@@ -74,6 +74,9 @@ std::string describe(const Action &action)
     case Action::Kind::DoubleClick:
         return "double click at (" + std::to_string(action.point.x) + ", " + std::to_string(action.point.y) + ")";
     case Action::Kind::Drag:
+        if (action.fromSelection)
+            return std::string("drag from the selection of ") + nameOf(action.box) + " to (" + std::to_string(action.to.x)
+                   + ", " + std::to_string(action.to.y) + ")";
         return "drag from (" + std::to_string(action.point.x) + ", " + std::to_string(action.point.y) + ") to ("
                + std::to_string(action.to.x) + ", " + std::to_string(action.to.y) + ")";
     case Action::Kind::HeldKey: return "key " + hex(action.key.character) + " held";
@@ -153,11 +156,19 @@ Action ActionSource::nextOnRealDisplay(const HiddenFlags &hidden)
         action.kind = Action::Kind::DoubleClick;
         action.point = randomClickPoint();
     } else if (roll < 56) {
-        // Half from where a box's text begins, where a selection is most often found.
+        // A third from a box's selection into a box: a drag and drop. A third from where a box's
+        // text begins.
         action.kind = Action::Kind::Drag;
         action.point = randomClickPoint();
-        if (Control box; between(0, 1) == 0 && randomShownBox(hidden, box))
+        const int start = between(0, 2);
+        if (Control box; start == 0 && randomShownBox(hidden, action.box) && randomShownBox(hidden, box)) {
+            action.fromSelection = true;
+            const Rect into = windowRectOf(box);
+            action.to = Point{into.left + between(3, into.width - 4), into.top + between(3, into.height - 4)};
+            return action;
+        } else if (start == 1 && randomShownBox(hidden, box)) {
             action.point = Point{windowRectOf(box).left + 6, windowRectOf(box).top + 10};
+        }
         action.to = randomClickPoint();
     } else if (roll < 76) {
         if (!randomShownBox(hidden, action.box))

@@ -31,7 +31,8 @@ struct Action {
     Point to;                     // Drag: where the button is released
     std::u16string clipboard;     // Paste (into the focus) and ContextMenu: the clipboard's text
     bool clearedClipboard = false;  // Paste: an empty clipboard rather than an empty text
-    Control box = Control::txtin;  // ContextMenu: the box whose menu is opened
+    Control box = Control::txtin;  // ContextMenu: the box whose menu is opened; Drag: see below
+    bool fromSelection = false;   // Drag: from the box's selection where it has one, not from `point`
     MenuItem item = MenuItem::Paste;
     unsigned long deadKeysym = 0;  // DeadKey
     int width = 0, height = 0;    // Resize
