@@ -36,11 +36,7 @@ class TestHighDpi : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        app::prepareApplication(*qApp);
-        QCOMPARE(qApp->devicePixelRatio(), scaleFactor());
-    }
+    void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), scaleFactor()); }
 
     void controlsKeepTheirPlaceInLogicalPixels_data()
     {
@@ -167,5 +163,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHighDpi)
+QUENMARK_TEST_MAIN(TestHighDpi)
 #include "tst_high_dpi.moc"

@@ -22,8 +22,6 @@ class TestStartState : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::prepareApplication(*qApp); }
-
     void windowAndItsNineteenControls()
     {
         const auto form = testing::openWindow();
@@ -167,5 +165,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartState)
+QUENMARK_TEST_MAIN(TestStartState)
 #include "tst_start_state.moc"

@@ -12,8 +12,6 @@ class TestEncoder : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::prepareApplication(*qApp); }
-
     void everyCodeEnciphersToOneCharacter()
     {
         code_book::CodeBook book;
@@ -94,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEncoder)
+QUENMARK_TEST_MAIN(TestEncoder)
 #include "tst_encoder.moc"
