@@ -38,8 +38,8 @@ struct Rect {
     }
 };
 Rect windowRectOf(Control control);
-constexpr int kClientWidth = 498;
-constexpr int kClientHeight = 539;
+extern const int kClientWidth;
+extern const int kClientHeight;
 
 using HiddenFlags = std::array<bool, kControlCount>;
 
