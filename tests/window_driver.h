@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Drives the real window as a user would: key presses, clicks and pastes through Qt's events.
+// Drives the real window as a user would: key presses, clicks and pastes through Qt's events. The
+// test programs that open the window or its controls start with QUENMARK_TEST_MAIN.
 
 #include "app/startup.h"
 #include "app/window_wiring.h"
@@ -22,6 +23,13 @@
 #include <string_view>
 
 namespace testing {
+
+// The application as QTEST_MAIN makes it, at 96 dots per inch, with the program's own settings.
+inline void prepareTestApplication(QApplication &application)
+{
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    app::prepareApplication(application);
+}
 
 // A shown, active window in its start state.
 inline std::unique_ptr<window::frmVelloq> openWindow()
@@ -108,3 +116,12 @@ inline void clickChangeFrame(window::frmVelloq &form)
 }
 
 } // namespace testing
+
+#define QUENMARK_TEST_MAIN(TestClass)                                                                              \
+    int main(int argc, char *argv[])                                                                               \
+    {                                                                                                              \
+        QApplication application(argc, argv);                                                                      \
+        testing::prepareTestApplication(application);                                                              \
+        TestClass test;                                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                                    \
+    }

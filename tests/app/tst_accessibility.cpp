@@ -42,8 +42,6 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::prepareApplication(*qApp); }
-
     void eachControlIsSpokenByItsCaption_data()
     {
         QTest::addColumn<QString>("control");
@@ -145,5 +143,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAccessibility)
+QUENMARK_TEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

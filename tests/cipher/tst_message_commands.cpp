@@ -32,8 +32,6 @@ class TestMessageCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::prepareApplication(*qApp); }
-
     void clearLeavesOneSpaceAndClosesTheDialogue()
     {
         const auto form = testing::openWindow();
@@ -141,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMessageCommands)
+QUENMARK_TEST_MAIN(TestMessageCommands)
 #include "tst_message_commands.moc"

@@ -28,8 +28,6 @@ class TestChangeDialogue : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::prepareApplication(*qApp); }
-
     void theUsualRoad()
     {
         const auto form = testing::openWindow();
@@ -202,5 +200,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestChangeDialogue)
+QUENMARK_TEST_MAIN(TestChangeDialogue)
 #include "tst_change_dialogue.moc"

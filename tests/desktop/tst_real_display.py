@@ -13,6 +13,7 @@ The screenshots are written as PNG files into the output folder.
 
 import collections
 import os
+import re
 import socket
 import struct
 import subprocess
@@ -34,31 +35,28 @@ LIGHT_GREEN = (128, 255, 128)
 RED = (255, 0, 0)
 BLACK = (0, 0, 0)
 
-WINDOW_SIZE = (498, 539)
 PATIENCE = 20.0  # seconds for the program to show what an action should bring
 
 
-def rect(left, top, width, height):
-    """A control's box in window pixels, from its twips (15 to the pixel at 96 dots per inch)."""
-    return tuple(round(v / 15) for v in (left, top, width, height))
+# The window in twips, from the reference model's table: the size of its client area, and each
+# control's box from the top-left corner of what holds it.
+LAYOUT = (Path(__file__).resolve().parents[1] / "reliability" / "window_layout.inc").read_text()
+WINDOW_SIZE = tuple(round(int(v) / 15) for v in re.search(r"^CLIENT_AREA\((\d+), (\d+)\)$", LAYOUT, re.M).groups())
+TWIPS = {name: tuple(int(v) for v in numbers.split(", "))
+         for name, numbers in re.findall(r"^PLACEMENT\((\w+), ([\d, ]+)\)$", LAYOUT, re.M)}
 
 
-FRAME1 = rect(120, 240, 7095, 855)
-LBLTYPE = rect(360, 1440, 2415, 375)
-TXTIN = rect(120, 2040, 2895, 2295)
-TXTCODE = rect(3240, 2040, 1095 - 270, 5895)  # less its scroll bar
-TXTENCRYPT = rect(4560, 2040, 2775, 2295)
-CMDERASE = rect(120, 4680, 1215, 615)
-CMDRE = rect(1800, 4680, 1215, 615)
-CMDCLEAR = rect(5160, 4680, 1695, 615)
-FRMCHANGE = rect(120, 5520, 3015, 2415)
-LBLNEWLETTER = rect(120 + 1800, 5520 + 480, 855, 735)
-TXTCHANGE = rect(480, 6960, 855, 735)
-TXTNEWLETTER = rect(1920, 6960, 855, 735)
-CMDSENDMSG = rect(5160, 6360, 1695, 615)
-LBLSENT = rect(120, 840, 7215, 4575)
-CMDGOAGAIN = rect(5400, 4440, 1815, 855)
-PICVELLOQ = rect(5040, 5640, 2000, 2000)
+def box_of(name, on=None, less_width=0):
+    """A control's box in window pixels, from its twips (15 to the pixel at 96 dots per inch); one
+    that lies on a frame counts from the frame's corner."""
+    left, top, width, height = TWIPS[name]
+    frame_left, frame_top = TWIPS[on][:2] if on else (0, 0)
+    return tuple(round(v / 15) for v in (frame_left + left, frame_top + top, width - less_width, height))
+
+
+BOX = {name: box_of(name) for name in TWIPS}
+BOX["txtcode"] = box_of("txtcode", less_width=270)  # less its scroll bar
+BOX["lblnewletter"] = box_of("lblnewletter", on="frmchange")
 
 
 def centre(box):
@@ -182,24 +180,24 @@ def lacks_pixels(shot, box, colour, name):
 
 
 def working_screen(shot, frame_colour):
-    return (dominant(shot, FRAME1, PERIWINKLE, "Frame1") + has_pixels(shot, FRAME1, LIGHT_GREY, "Frame1 caption", inset=0)
-            + dominant(shot, LBLTYPE, PERIWINKLE, "lbltype") + has_pixels(shot, LBLTYPE, LIGHT_GREY, "lbltype caption", inset=0)
-            + dominant(shot, TXTIN, LIGHT_BLUE, "txtin")
-            + dominant(shot, TXTCODE, LIGHT_YELLOW, "txtcode") + has_pixels(shot, TXTCODE, BLACK, "code book letters")
-            + dominant(shot, TXTENCRYPT, PURPLE, "txtencrypt")
-            + dominant(shot, CMDERASE, LIGHT_YELLOW, "cmderase") + dominant(shot, CMDRE, LIGHT_YELLOW, "cmdre")
-            + dominant(shot, CMDCLEAR, LIGHT_YELLOW, "cmdclear") + dominant(shot, CMDSENDMSG, LIGHT_YELLOW, "cmdSendMsg")
-            + has_pixels(shot, CMDSENDMSG, BLACK, "cmdSendMsg caption")
-            + dominant(shot, FRMCHANGE, frame_colour, "frmchange"))
+    return (dominant(shot, BOX["Frame1"], PERIWINKLE, "Frame1") + has_pixels(shot, BOX["Frame1"], LIGHT_GREY, "Frame1 caption", inset=0)
+            + dominant(shot, BOX["lbltype"], PERIWINKLE, "lbltype") + has_pixels(shot, BOX["lbltype"], LIGHT_GREY, "lbltype caption", inset=0)
+            + dominant(shot, BOX["txtin"], LIGHT_BLUE, "txtin")
+            + dominant(shot, BOX["txtcode"], LIGHT_YELLOW, "txtcode") + has_pixels(shot, BOX["txtcode"], BLACK, "code book letters")
+            + dominant(shot, BOX["txtencrypt"], PURPLE, "txtencrypt")
+            + dominant(shot, BOX["cmderase"], LIGHT_YELLOW, "cmderase") + dominant(shot, BOX["cmdre"], LIGHT_YELLOW, "cmdre")
+            + dominant(shot, BOX["cmdclear"], LIGHT_YELLOW, "cmdclear") + dominant(shot, BOX["cmdSendMsg"], LIGHT_YELLOW, "cmdSendMsg")
+            + has_pixels(shot, BOX["cmdSendMsg"], BLACK, "cmdSendMsg caption")
+            + dominant(shot, BOX["frmchange"], frame_colour, "frmchange"))
 
 
 def sent_screen(shot):
-    picture_left, picture_top = PICVELLOQ[0] + 2, PICVELLOQ[1] + 2  # inside the sunken border
+    picture_left, picture_top = BOX["picVelloq"][0] + 2, BOX["picVelloq"][1] + 2  # inside the sunken border
     texture = shot.pixel(picture_left + 120, picture_top + 40)
-    return (dominant(shot, LBLSENT, LIGHT_GREEN, "lblsent") + has_pixels(shot, LBLSENT, RED, "lblsent notice", least=500)
-            + dominant(shot, TXTIN, LIGHT_GREEN, "lblsent over txtin")
-            + dominant(shot, CMDGOAGAIN, RED, "cmdGoAgain")
-            + dominant(shot, FRMCHANGE, PERIWINKLE, "where frmchange was")
+    return (dominant(shot, BOX["lblsent"], LIGHT_GREEN, "lblsent") + has_pixels(shot, BOX["lblsent"], RED, "lblsent notice", least=500)
+            + dominant(shot, BOX["txtin"], LIGHT_GREEN, "lblsent over txtin")
+            + dominant(shot, BOX["cmdGoAgain"], RED, "cmdGoAgain")
+            + dominant(shot, BOX["frmchange"], PERIWINKLE, "where frmchange was")
             + ([] if shot.pixel(picture_left + 3, picture_top + 3) == BLACK else ["picVelloq: no black border"])
             + ([] if min(texture[0], texture[2]) > texture[1] else [f"picVelloq: texture is {texture}"]))
 
@@ -265,31 +263,31 @@ def main():
         wm_class = session.x("xprop", "-id", str(session.window), "WM_CLASS").strip()
         assert wm_class.endswith(f', "{entry.split("StartupWMClass=")[1].split()[0]}"'), wm_class
         start = session.wait_for("start-screen", lambda shot: working_screen(shot, PINK)
-                                 + lacks_pixels(shot, TXTENCRYPT, LIGHT_GREY, "the empty encrypted message"))
+                                 + lacks_pixels(shot, BOX["txtencrypt"], LIGHT_GREY, "the empty encrypted message"))
 
         session.type("hello world")
         session.wait_for("working-screen", lambda shot: working_screen(shot, PINK)
-                         + has_pixels(shot, TXTIN, BLACK, "the typed message")
-                         + has_pixels(shot, TXTENCRYPT, LIGHT_GREY, "the encrypted message"))
+                         + has_pixels(shot, BOX["txtin"], BLACK, "the typed message")
+                         + has_pixels(shot, BOX["txtencrypt"], LIGHT_GREY, "the encrypted message"))
 
         # Nothing owns the clipboard or the PRIMARY selection yet: pasting must insert nothing. Done
         # after the screen the README shows, since Control+V appends its character 22 to the message.
         session.x("xdotool", "key", "ctrl+v", "shift+Insert")
-        session.x("xdotool", "mousemove", "--window", str(session.window), *map(str, centre(TXTIN)), "click", "2")
+        session.x("xdotool", "mousemove", "--window", str(session.window), *map(str, centre(BOX["txtin"])), "click", "2")
         session.wait_for("after-empty-paste", lambda shot: working_screen(shot, PINK))
         assert session.program.poll() is None, f"a paste from nowhere ended the program ({session.program.poll()})"
 
-        session.click((FRMCHANGE[0] + 100, FRMCHANGE[1] + 60))
-        session.wait_for("dialogue-opened", lambda shot: dominant(shot, FRMCHANGE, WHITE, "frmchange opened"))
+        session.click((BOX["frmchange"][0] + 100, BOX["frmchange"][1] + 60))
+        session.wait_for("dialogue-opened", lambda shot: dominant(shot, BOX["frmchange"], WHITE, "frmchange opened"))
         session.type("h")
-        session.wait_for("dialogue-second-step", lambda shot: has_pixels(shot, LBLNEWLETTER, BLACK, "lblnewletter caption")
-                         + has_pixels(shot, TXTCHANGE, BLACK, "the letter to change", least=5))
+        session.wait_for("dialogue-second-step", lambda shot: has_pixels(shot, BOX["lblnewletter"], BLACK, "lblnewletter caption")
+                         + has_pixels(shot, BOX["txtchange"], BLACK, "the letter to change", least=5))
         session.type("q")
         session.wait_for("change-dialogue", lambda shot: working_screen(shot, WHITE)
-                         + has_pixels(shot, TXTNEWLETTER, BLACK, "the new code letter", least=5)
-                         + ([] if shot.colours(TXTCODE) != start.colours(TXTCODE) else ["the code book did not change"]))
+                         + has_pixels(shot, BOX["txtnewletter"], BLACK, "the new code letter", least=5)
+                         + ([] if shot.colours(BOX["txtcode"]) != start.colours(BOX["txtcode"]) else ["the code book did not change"]))
 
-        session.click(centre(CMDSENDMSG))
+        session.click(centre(BOX["cmdSendMsg"]))
         session.wait_for("sent-screen", sent_screen)
         assert session.client_size() == WINDOW_SIZE, f"client size {session.client_size()}"
 

@@ -42,8 +42,6 @@ class TestKeptShaping : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::prepareApplication(*qApp); }
-
     // Every line is drawn as the toolkit draws it freshly shaped, whatever the typing, the moves of
     // the caret and the commands did before, and never with what a kept line held before.
     void linesLookAsFreshlyShapedOnes()
@@ -104,5 +102,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKeptShaping)
+QUENMARK_TEST_MAIN(TestKeptShaping)
 #include "tst_kept_shaping.moc"

@@ -288,5 +288,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTextBoxes)
+QUENMARK_TEST_MAIN(TestTextBoxes)
 #include "tst_text_boxes.moc"

@@ -100,7 +100,6 @@ class TestHostileInput : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::prepareApplication(*qApp); }
     void init() { QGuiApplication::clipboard()->clear(); }
 
     void aMillionCharacterMessageIsPastedAndReEnciphered()
@@ -322,5 +321,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHostileInput)
+QUENMARK_TEST_MAIN(TestHostileInput)
 #include "tst_hostile_input.moc"

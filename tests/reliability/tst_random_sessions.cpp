@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "session_runner.h"
+#include "window_driver.h"
 #include "x_input.h"
-
-#include "app/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -95,8 +94,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    application.setAttribute(Qt::AA_Use96Dpi, true);
-    app::prepareApplication(application);
+    testing::prepareTestApplication(application);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.contains(QLatin1String("--soak")) || arguments.contains(QLatin1String("--replay")))
         return runCommand(arguments);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_layout.h"
 
-#include <cmath>
+#include <algorithm>
+#include <functional>
 
 namespace reliability {
 
@@ -13,28 +14,13 @@ struct Placement {
     int left, top, width, height;  // twips, from the container's top-left corner
 };
 
-// In declaration order of Control.
+#define CLIENT_AREA(width, height)
+#define PLACEMENT(control, left, top, width, height) {Control::control, #control, left, top, width, height},
 constexpr std::array<Placement, kControlCount> kPlacements = {{
-    {Control::Frame1, "Frame1", 120, 240, 7095, 855},
-    {Control::lbltype, "lbltype", 360, 1440, 2415, 375},
-    {Control::lblcode, "lblcode", 3360, 1440, 1095, 375},
-    {Control::lblencrypt, "lblencrypt", 5160, 1440, 1815, 375},
-    {Control::txtin, "txtin", 120, 2040, 2895, 2295},
-    {Control::txtcode, "txtcode", 3240, 2040, 1095, 5895},
-    {Control::txtencrypt, "txtencrypt", 4560, 2040, 2775, 2295},
-    {Control::cmderase, "cmderase", 120, 4680, 1215, 615},
-    {Control::cmdre, "cmdre", 1800, 4680, 1215, 615},
-    {Control::cmdclear, "cmdclear", 5160, 4680, 1695, 615},
-    {Control::frmchange, "frmchange", 120, 5520, 3015, 2415},
-    {Control::lblcleartext, "lblcleartext", 360, 480, 855, 855},
-    {Control::lblnewletter, "lblnewletter", 1800, 480, 855, 735},
-    {Control::txtchange, "txtchange", 480, 6960, 855, 735},
-    {Control::txtnewletter, "txtnewletter", 1920, 6960, 855, 735},
-    {Control::cmdSendMsg, "cmdSendMsg", 5160, 6360, 1695, 615},
-    {Control::lblsent, "lblsent", 120, 840, 7215, 4575},
-    {Control::cmdGoAgain, "cmdGoAgain", 5400, 4440, 1815, 855},
-    {Control::picVelloq, "picVelloq", 5040, 5640, 2000, 2000},
+#include "window_layout.inc"
 }};
+// One row for each control, in the order Control declares them.
+static_assert(std::ranges::adjacent_find(kPlacements, std::ranges::greater_equal{}, &Placement::control) == kPlacements.end());
 
 // Top first. The frame's two labels lie on the frame; the other labels beneath everything else.
 constexpr std::array<Control, 17> kTopToBottom = {
@@ -50,10 +36,7 @@ constexpr std::array<Control, 10> kTabOrder = {
     Control::txtchange, Control::txtencrypt, Control::txtnewletter, Control::cmdSendMsg, Control::cmdGoAgain,
 };
 
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / 15.0));
-}
+constexpr int pixels(int twips) { return (twips + 7) / 15; }  // to the nearest pixel
 
 bool insideFrame(Control control)
 {
@@ -61,6 +44,13 @@ bool insideFrame(Control control)
 }
 
 } // namespace
+
+// The client area's size in pixels, from the same table.
+#undef CLIENT_AREA
+#undef PLACEMENT
+#define CLIENT_AREA(width, height) const int kClientWidth = pixels(width), kClientHeight = pixels(height);
+#define PLACEMENT(control, left, top, width, height)
+#include "window_layout.inc"
 
 const char *nameOf(Control control)
 {

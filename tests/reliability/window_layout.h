@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-// The window as its design draws it, for the reference model: the 19 controls, where each lies,
-// which lies on top, and the order Tab visits them in.
+// The window, for the reference model: its 19 controls, where each lies, which lies on top where
+// they overlap, and the order Tab visits them in.
 namespace reliability {
 
 enum class Control {
@@ -38,8 +38,8 @@ struct Rect {
     }
 };
 Rect windowRectOf(Control control);
-constexpr int kClientWidth = 498;
-constexpr int kClientHeight = 539;
+extern const int kClientWidth;
+extern const int kClientHeight;
 
 using HiddenFlags = std::array<bool, kControlCount>;
 

@@ -42,8 +42,6 @@ class TestSendScreens : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::prepareApplication(*qApp); }
-
     void sendShowsTheSentScreenAndKeepsEverything()
     {
         const auto form = testing::openWindow();
@@ -159,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSendScreens)
+QUENMARK_TEST_MAIN(TestSendScreens)
 #include "tst_send_screens.moc"
