@@ -61,6 +61,15 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
         QPlainTextEdit::insertFromMimeData(source);
 }
 
+// What is copied, cut or dragged is the text as typed: Qt's own plain text turns no-break spaces
+// into spaces, so a message moved within the box would change.
+QMimeData *MultiLineTextBox::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+    return data;
+}
+
 void MultiLineTextBox::showWholeText()
 {
     catchUp(0);

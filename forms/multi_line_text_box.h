@@ -19,6 +19,7 @@ protected:
     bool viewportEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
 
     void showWholeText() override;
     void showAppendedFrom(std::size_t offset) override;

@@ -182,6 +182,17 @@ private slots:
         QCOMPARE(host.single->text(), std::string());
     }
 
+    void aCutAndPasteGivesTheTextBackAsTyped()
+    {
+        Host host;
+        testing::type(host.multi, "a\xA0" "b\rc");
+        QTest::keyClick(host.multi, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(host.multi, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(host.multi->text(), std::string());
+        QTest::keyClick(host.multi, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(host.multi->text(), std::string("a\xA0" "b\r\nc"));
+    }
+
     void typedLineBreaksReadBackAsCrLf()
     {
         Host host;
