@@ -181,6 +181,17 @@ def main():
             reader.wait_for("typing into the new message", lambda: reader.text_of(clear) == "ok")
             print("after Send New Message the message box has the focus:", reader.focused)
 
+            # The message dragged out of its box and dropped where nothing takes it: the drag ends
+            # with the button's release, and the next key goes into the box.
+            keys("ctrl+a")
+            pointer = ["xdotool", "mousemove", "--window", window_id]
+            for step in (pointer + ["15", "146"], ["xdotool", "mousedown", "1"], pointer + ["208", "300"],
+                         pointer + ["209", "302"], ["xdotool", "mouseup", "1"], ["sleep", "0.5"]):
+                subprocess.run(step, env=env, check=True, timeout=PATIENCE)
+            keys("x")
+            reader.wait_for("a key after a drag and drop", lambda: reader.text_of(clear) == "x")
+            print("a drag and drop ends with the button's release")
+
             # The frame takes no focus but has a Press action.
             reader.press("Click to Change Code Book", "panel")
             reader.wait_for("the dialogue opened by its action",
