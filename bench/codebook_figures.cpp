@@ -13,7 +13,7 @@ namespace {
 
 void openDialogueOnE(window::frmVelloq &form)
 {
-    form.cmdclear->press();
+    form.cmdclear->click();
     testing::clickChangeFrame(form);
     QTest::keyClick(form.txtchange, Qt::Key_E);
 }
@@ -64,7 +64,7 @@ void addCodeBookFigures(Scene &scene, std::vector<Comparison> &comparisons)
             openDialogueOnE(scene.form);
             QTest::keyClick(scene.form.txtnewletter, Qt::Key_E);
         }
-        scene.form.cmdclear->press();
+        scene.form.cmdclear->click();
     });
     comparisons.push_back(
         againstFloor("Code book change (" + std::to_string(display.size()) + " characters shown)", "Code book change", 2.0));

@@ -32,13 +32,13 @@ Side programSide(window::frmVelloq &form, const std::string &message)
             [&form, &message, typed, pasted] {
                 activate(form);
                 if (form.txtin->text() != message) {
-                    form.cmderase->press();
+                    form.cmderase->click();
                     testing::paste(form.txtin, *pasted);
                     form.txtin->text();
                 }
                 form.txtencrypt->setText(*typed);
             },
-            [&form] { form.cmdre->press(); },
+            [&form] { form.cmdre->click(); },
             [&form, &message, expected](const PaintWatch &painted) -> const char * {
                 if (!painted.painted(*form.txtencrypt) || form.txtencrypt->text() != *expected
                     || form.txtin->text() != message)

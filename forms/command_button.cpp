@@ -45,9 +45,4 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
         QPushButton::keyPressEvent(event);
 }
 
-void CommandButton::press()
-{
-    click();
-}
-
 } // namespace forms

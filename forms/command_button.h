@@ -13,10 +13,8 @@ class CommandButton : public Control<QPushButton> {
 public:
     CommandButton(const QString &caption, QWidget *parent);
 
+    // click() from a procedure runs Click at once, to completion, shown or hidden.
     std::function<void()> Click;
-
-    // Pressing from a procedure runs Click at once, to completion, shown or hidden.
-    void press();
 
 protected:
     // Drawn by hand: the whole face in the button's colour, the caption wrapping at word

@@ -18,6 +18,8 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent)
     : TextBoxControl(parent)
 {
     setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // until a box asks for one
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!showing_)
             userEdited();

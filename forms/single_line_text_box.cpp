@@ -19,11 +19,6 @@ void SingleLineTextBox::showWholeText()
     QLineEdit::setText(toUnicode(heldText()));
 }
 
-void SingleLineTextBox::showAppendedFrom(std::size_t)
-{
-    showWholeText();
-}
-
 std::string SingleLineTextBox::shownText() const
 {
     return toAnsi(QLineEdit::text());

@@ -17,7 +17,6 @@ public:
 
 protected:
     void showWholeText() override;
-    void showAppendedFrom(std::size_t offset) override;
     std::string shownText() const override;
 };
 

@@ -48,7 +48,8 @@ protected:
     void userEdited();
 
     virtual void showWholeText() = 0;
-    virtual void showAppendedFrom(std::size_t offset) = 0;
+    // By default the whole text is shown again.
+    virtual void showAppendedFrom(std::size_t) { showWholeText(); }
     virtual std::string shownText() const = 0;
 
 private:

@@ -31,7 +31,7 @@ void cmdGoAgain_Click(window::frmVelloq &form)
 {
     form.lblsent->hide();
     form.cmdGoAgain->hide();
-    form.cmdclear->press();
+    form.cmdclear->click();
     form.cmderase->show();
     form.cmdre->show();
     form.cmdSendMsg->show();

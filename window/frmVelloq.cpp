@@ -15,6 +15,9 @@
 
 #include <cstdint>
 #include <iterator>
+#include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace window {
 
@@ -32,10 +35,12 @@ constexpr const char *kComicSans = "Comic Sans MS";
 constexpr const char *kVerdana = "Verdana";
 using forms::FontStyle;
 
+// Names the control as the window's procedures call it and places it, in twips.
 template <class Control>
-Control *named(Control *control, const char *name)
+Control *placed(Control *control, const char *name, int left, int top, int width, int height)
 {
     control->setObjectName(QString::fromLatin1(name));
+    forms::place(*control, left, top, width, height);
     return control;
 }
 
@@ -55,8 +60,8 @@ void button(forms::CommandButton &button, std::uint32_t face)
 
 frmVelloq::frmVelloq()
 {
-    setObjectName(QStringLiteral("frmVelloq"));
-    setWindowTitle(QStringLiteral("The Quenmark"));
+    setObjectName(u"frmVelloq"_s);
+    setWindowTitle(u"The Quenmark"_s);
     // The faces the window fixes are light, so what it leaves to the toolkit (text, the one-letter
     // boxes, bevels) takes the style's light palette, not a dark desktop's light text.
     setPalette(style()->standardPalette());
@@ -72,94 +77,74 @@ frmVelloq::frmVelloq()
 
 void frmVelloq::createControls()
 {
-    Frame1 = named(new forms::Frame(QStringLiteral("Quenmark"), this), "Frame1");
-    forms::place(*Frame1, 120, 240, 7095, 855);
+    using forms::CommandButton, forms::Frame, forms::Label, forms::MultiLineTextBox, forms::PictureBox,
+        forms::SingleLineTextBox;
+
+    Frame1 = placed(new Frame(u"Quenmark"_s, this), "Frame1", 120, 240, 7095, 855);
     Frame1->setBackColor(kPeriwinkle);
     forms::setColor(*Frame1, QPalette::WindowText, kLightGrey);
     forms::setColor(*Frame1, QPalette::Text, kLightGrey);
 
-    lbltype = named(new forms::Label(QStringLiteral("Type Clear Message Here"), this), "lbltype");
-    forms::place(*lbltype, 360, 1440, 2415, 375);
+    lbltype = placed(new Label(u"Type Clear Message Here"_s, this), "lbltype", 360, 1440, 2415, 375);
     heading(*lbltype);
 
-    lblcode = named(new forms::Label(QStringLiteral("Code Book"), this), "lblcode");
-    forms::place(*lblcode, 3360, 1440, 1095, 375);
+    lblcode = placed(new Label(u"Code Book"_s, this), "lblcode", 3360, 1440, 1095, 375);
     heading(*lblcode);
 
-    lblencrypt = named(new forms::Label(QStringLiteral("Encrypted Message"), this), "lblencrypt");
-    forms::place(*lblencrypt, 5160, 1440, 1815, 375);
+    lblencrypt = placed(new Label(u"Encrypted Message"_s, this), "lblencrypt", 5160, 1440, 1815, 375);
     heading(*lblencrypt);
 
-    txtin = named(new forms::MultiLineTextBox(this), "txtin");
-    forms::place(*txtin, 120, 2040, 2895, 2295);
+    txtin = placed(new MultiLineTextBox(this), "txtin", 120, 2040, 2895, 2295);
     forms::setColor(*txtin, QPalette::Base, kLightBlue);
-    txtin->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtin->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    txtcode = named(new forms::MultiLineTextBox(this), "txtcode");
-    forms::place(*txtcode, 3240, 2040, 1095, 5895);
+    txtcode = placed(new MultiLineTextBox(this), "txtcode", 3240, 2040, 1095, 5895);
     forms::setColor(*txtcode, QPalette::Base, kLightYellow);
     txtcode->setReadOnly(true);
     txtcode->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtcode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtcode->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    txtencrypt = named(new forms::MultiLineTextBox(this), "txtencrypt");
-    forms::place(*txtencrypt, 4560, 2040, 2775, 2295);
+    txtencrypt = placed(new MultiLineTextBox(this), "txtencrypt", 4560, 2040, 2775, 2295);
     forms::setColor(*txtencrypt, QPalette::Base, kPurple);
     forms::setColor(*txtencrypt, QPalette::Text, kLightGrey);
     txtencrypt->setReadOnly(true);
     txtencrypt->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    txtencrypt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtencrypt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    cmderase = named(new forms::CommandButton(QStringLiteral("Erase Message"), this), "cmderase");
-    forms::place(*cmderase, 120, 4680, 1215, 615);
+    cmderase = placed(new CommandButton(u"Erase Message"_s, this), "cmderase", 120, 4680, 1215, 615);
     button(*cmderase, kLightYellow);
 
-    cmdre = named(new forms::CommandButton(QStringLiteral("Re-encrypt"), this), "cmdre");
-    forms::place(*cmdre, 1800, 4680, 1215, 615);
+    cmdre = placed(new CommandButton(u"Re-encrypt"_s, this), "cmdre", 1800, 4680, 1215, 615);
     button(*cmdre, kLightYellow);
 
-    cmdclear = named(new forms::CommandButton(QStringLiteral("Clear Encrypted Message"), this), "cmdclear");
-    forms::place(*cmdclear, 5160, 4680, 1695, 615);
+    cmdclear = placed(new CommandButton(u"Clear Encrypted Message"_s, this), "cmdclear", 5160, 4680, 1695, 615);
     button(*cmdclear, kLightYellow);
 
-    frmchange = named(new forms::Frame(QStringLiteral("Click to Change Code Book"), this), "frmchange");
-    forms::place(*frmchange, 120, 5520, 3015, 2415);
+    frmchange = placed(new Frame(u"Click to Change Code Book"_s, this), "frmchange", 120, 5520, 3015, 2415);
     frmchange->setBackColor(kDialogueClosedColor);
     frmchange->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
 
-    lblcleartext = named(new forms::Label(QStringLiteral("Enter Cleartext Letter to Change"), frmchange), "lblcleartext");
-    forms::place(*lblcleartext, 360, 480, 855, 855);
+    lblcleartext = placed(new Label(u"Enter Cleartext Letter to Change"_s, frmchange), "lblcleartext",
+                          360, 480, 855, 855);
 
-    lblnewletter = named(new forms::Label(QStringLiteral("New Code Letter"), frmchange), "lblnewletter");
-    forms::place(*lblnewletter, 1800, 480, 855, 735);
+    lblnewletter = placed(new Label(u"New Code Letter"_s, frmchange), "lblnewletter", 1800, 480, 855, 735);
 
-    txtchange = named(new forms::SingleLineTextBox(this), "txtchange");
-    forms::place(*txtchange, 480, 6960, 855, 735);
+    txtchange = placed(new SingleLineTextBox(this), "txtchange", 480, 6960, 855, 735);
 
-    txtnewletter = named(new forms::SingleLineTextBox(this), "txtnewletter");
-    forms::place(*txtnewletter, 1920, 6960, 855, 735);
+    txtnewletter = placed(new SingleLineTextBox(this), "txtnewletter", 1920, 6960, 855, 735);
 
-    cmdSendMsg = named(new forms::CommandButton(QStringLiteral("Send Secret Message!"), this), "cmdSendMsg");
-    forms::place(*cmdSendMsg, 5160, 6360, 1695, 615);
+    cmdSendMsg = placed(new CommandButton(u"Send Secret Message!"_s, this), "cmdSendMsg", 5160, 6360, 1695, 615);
     button(*cmdSendMsg, kLightYellow);
 
-    lblsent = named(new forms::Label(QStringLiteral("MESSAGE HAS BEEN SENT!  "), this), "lblsent");
-    forms::place(*lblsent, 120, 840, 7215, 4575);
+    lblsent = placed(new Label(u"MESSAGE HAS BEEN SENT!  "_s, this), "lblsent", 120, 840, 7215, 4575);
     lblsent->setAutoFillBackground(true);
     forms::setColor(*lblsent, QPalette::Window, kLightGreen);
     forms::setColor(*lblsent, QPalette::WindowText, kRed);
     lblsent->hide();
 
-    cmdGoAgain = named(new forms::CommandButton(QStringLiteral("Send New Message"), this), "cmdGoAgain");
-    forms::place(*cmdGoAgain, 5400, 4440, 1815, 855);
+    cmdGoAgain = placed(new CommandButton(u"Send New Message"_s, this), "cmdGoAgain", 5400, 4440, 1815, 855);
     button(*cmdGoAgain, kRed);
     cmdGoAgain->hide();
 
-    picVelloq = named(new forms::PictureBox(QPixmap(QStringLiteral(":/velloq.gif")), this), "picVelloq");
-    forms::place(*picVelloq, 5040, 5640, 2000, 2000);
+    picVelloq = placed(new PictureBox(QPixmap(u":/velloq.gif"_s), this), "picVelloq", 5040, 5640, 2000, 2000);
     picVelloq->hide();
 }
 
@@ -192,26 +177,22 @@ void frmVelloq::setFonts()
 // and that label is its buddy, which a screen reader shows as the box's label.
 void frmVelloq::setAccessibleNames()
 {
-    lbltype->setBuddy(txtin);
-    lblcode->setBuddy(txtcode);
-    lblencrypt->setBuddy(txtencrypt);
-    lblcleartext->setBuddy(txtchange);
-    lblnewletter->setBuddy(txtnewletter);
-    txtin->setAccessibleName(lbltype->text());
-    txtcode->setAccessibleName(lblcode->text());
-    txtencrypt->setAccessibleName(lblencrypt->text());
-    txtchange->setAccessibleName(lblcleartext->text());
-    txtnewletter->setAccessibleName(lblnewletter->text());
+    const std::pair<forms::Label *, QWidget *> labelledBoxes[] = {{lbltype, txtin}, {lblcode, txtcode},
+        {lblencrypt, txtencrypt}, {lblcleartext, txtchange}, {lblnewletter, txtnewletter}};
+    for (const auto &[label, box] : labelledBoxes) {
+        label->setBuddy(box);
+        box->setAccessibleName(label->text());
+    }
     for (forms::CommandButton *button : {cmderase, cmdre, cmdclear, cmdSendMsg, cmdGoAgain})
         button->setAccessibleName(button->text());
     for (forms::Frame *frame : {Frame1, frmchange})
         frame->setAccessibleName(frame->title());
     for (forms::Label *label : {lbltype, lblcode, lblencrypt, lblcleartext, lblnewletter, lblsent})
         label->setAccessibleName(label->text().trimmed());
-    frmchange->setAccessibleDescription(QStringLiteral("Alt+C opens it from anywhere in the window"));
+    frmchange->setAccessibleDescription(u"Alt+C opens it from anywhere in the window"_s);
     // "Send New Message" takes the focus when the message is sent: it tells what happened.
     cmdGoAgain->setAccessibleDescription(lblsent->text().trimmed());
-    picVelloq->setAccessibleName(QStringLiteral("A magnifying glass over a tile of scattered letters"));
+    picVelloq->setAccessibleName(u"A magnifying glass over a tile of scattered letters"_s);
 }
 
 void frmVelloq::setTabOrder()

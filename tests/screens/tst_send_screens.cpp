@@ -119,7 +119,7 @@ private slots:
         FocusRecorder recorder(focusedInTurn);
         form->txtin->setFocus();
         focusedInTurn.clear();
-        form->cmdSendMsg->press();  // as a screen reader's Press action does
+        form->cmdSendMsg->click();  // as a screen reader's Press action does
         QCOMPARE(focusedInTurn, QStringList{"cmdGoAgain"});
 
         click(form->cmdGoAgain);
