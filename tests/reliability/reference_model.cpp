@@ -199,13 +199,17 @@ void ReferenceModel::menu(Control box, MenuItem item, const BoxFacts &facts, std
     }
 }
 
-void ReferenceModel::held(const Key &key, const std::vector<BoxFacts> &presses)
+void ReferenceModel::held(const Key &key, const std::vector<Press> &presses)
 {
-    // A button takes a held key once, and it keeps the focus until the key is released.
+    // A button takes a held key once, and keeps the focus until the key is released. On a loaded
+    // machine Qt may take a repeat's release for the real one: the button is clicked, and the
+    // next repeats go where its click put the focus. Either way a repeat counts in a box only.
     const bool intoBox = state_.focus && isEditable(*state_.focus);
-    for (std::size_t count = 0; count < presses.size() && (count == 0 || intoBox); ++count)
-        if (count == 0 || (state_.focus && isEditable(*state_.focus)))
-            press(key, presses[count], {}, {});
+    for (std::size_t count = 0; count < presses.size(); ++count) {
+        const bool focusInBox = state_.focus && isEditable(*state_.focus);
+        if (count == 0 || (focusInBox && (intoBox || presses[count].reached == state_.focus)))
+            press(key, presses[count].facts, {}, {});
+    }
 }
 
 void ReferenceModel::middleClick(Point point, std::u16string_view primary,

@@ -70,8 +70,12 @@ public:
     void menu(Control box, MenuItem item, const BoxFacts &facts, std::u16string_view clipboard,
               const std::function<std::u16string()> &shownAfter);
     // A key held down: pressed, then repeated by the server, each press where the focus is by then,
-    // with the facts of that box as the press reached it.
-    void held(const Key &key, const std::vector<BoxFacts> &presses);
+    // with the control it reached and the facts of that box as the press reached it.
+    struct Press {
+        std::optional<Control> reached;
+        BoxFacts facts;
+    };
+    void held(const Key &key, const std::vector<Press> &presses);
     // Pastes PRIMARY where the toolkit puts the caret, if the click reaches the box's text area;
     // `shownAfter` gives each box's text afterwards.
     void middleClick(Point point, std::u16string_view primary, const std::function<Rect(Control)> &textAreaOf,

@@ -142,12 +142,12 @@ public:
         case Action::Kind::DoubleClick: doubleClick(action.point); break;
         case Action::Kind::Drag: drag(action.fromSelection ? selectionToDrag(action.box) : action.point, action.to); break;
         case Action::Kind::HeldKey: {
-            std::vector<BoxFacts> presses;
+            std::vector<ReferenceModel::Press> presses;
             {
                 PressWatcher watcher([&](const QString &, bool) {
                     std::vector<std::string> ignored;
                     const std::optional<Control> box = focusedControl(ignored);
-                    presses.push_back(isEditable(box) ? factsOf(*box) : BoxFacts{});
+                    presses.push_back({box, isEditable(box) ? factsOf(*box) : BoxFacts{}});
                 });
                 x_->hold(action.key.character);
                 settle();
