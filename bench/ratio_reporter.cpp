@@ -17,6 +17,16 @@ std::string shown(double value, const std::string &counter)
     return text;
 }
 
+// Google Benchmark 1.8 replaced a run's error_occurred with skipped, set for errors too.
+template <class Run>
+bool failed(const Run &run)
+{
+    if constexpr (requires { run.skipped; })
+        return run.skipped != decltype(run.skipped){};
+    else
+        return run.error_occurred;
+}
+
 } // namespace
 
 RatioReporter::RatioReporter(std::vector<Comparison> comparisons)
@@ -29,7 +39,7 @@ void RatioReporter::ReportRuns(const std::vector<Run> &runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run &run : runs) {
-        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !failed(run))
             medians_[run.run_name.function_name] = run.counters;
     }
 }
