@@ -90,13 +90,13 @@ class Reader:
     def control(self, name, role):
         """The control of that accessible name and role, hidden or shown."""
         match = self.pyatspi.findDescendant(
-            self.window, lambda node: node is not None and node.name == name and node.getRoleName() == role)
+            self.window, lambda node: node is not None and node.name == name and node.getRole() == role)
         if match is None:
-            raise AssertionError(f"no {role} named {name!r}")
+            raise AssertionError(f"no {role.value_nick} named {name!r}")
         return match
 
     def text_of(self, name):
-        box = self.control(name, "text")
+        box = self.control(name, self.pyatspi.ROLE_TEXT)
         return box.queryText().getText(0, -1)
 
     def shows(self, name, role):
@@ -134,6 +134,9 @@ def main():
             for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "WAYLAND_DISPLAY", "XMODIFIERS"):
                 env.pop(name, None)
             reader = Reader()
+            # Roles by their constants: at-spi2-core 2.53 renamed "push button" to "button".
+            button, text, label, panel = (reader.pyatspi.ROLE_PUSH_BUTTON, reader.pyatspi.ROLE_TEXT,
+                                          reader.pyatspi.ROLE_LABEL, reader.pyatspi.ROLE_PANEL)
             program_process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL)
             window_id = subprocess.run(
                 ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^The Quenmark$"], env=env,
@@ -155,19 +158,19 @@ def main():
             # Alt+C in the message box opens the dialogue and types nothing.
             keys("alt+c")
             reader.wait_for("Alt+C to open the dialogue",
-                            lambda: reader.has_focus("Enter Cleartext Letter to Change", "text"))
+                            lambda: reader.has_focus("Enter Cleartext Letter to Change", text))
             assert (reader.text_of(clear), reader.text_of(encrypted)) == ("hé!", "HÉ!"), "Alt+C typed text"
             # H becomes Q; the focus lands on "Re-encrypt", and Enter presses it.
             keys("h", "q")
-            reader.wait_for("the focus on Re-encrypt", lambda: reader.has_focus("Re-encrypt", "push button"))
+            reader.wait_for("the focus on Re-encrypt", lambda: reader.has_focus("Re-encrypt", button))
             keys("Return")
             reader.wait_for("Re-encrypt by Enter", lambda: reader.text_of(encrypted) == " QÉ!")
             print("Alt+C opens the dialogue, Enter presses Re-encrypt")
 
             # The notice is heard with the button that takes the focus when the message is sent.
-            reader.press("Send Secret Message!", "push button")
+            reader.press("Send Secret Message!", button)
             reader.wait_for("the focus on Send New Message", lambda: "Send New Message" in reader.focused)
-            description = reader.control("Send New Message", "push button").description
+            description = reader.control("Send New Message", button).description
             assert description == "MESSAGE HAS BEEN SENT!", f"Send New Message is described as {description!r}"
 
             # "Send New Message" by Enter: the focus goes to the message box, and to no control on the
@@ -193,18 +196,18 @@ def main():
             print("a drag and drop ends with the button's release")
 
             # The frame takes no focus but has a Press action.
-            reader.press("Click to Change Code Book", "panel")
+            reader.press("Click to Change Code Book", panel)
             reader.wait_for("the dialogue opened by its action",
-                            lambda: reader.shows("Enter Cleartext Letter to Change", "text"))
+                            lambda: reader.shows("Enter Cleartext Letter to Change", text))
             keys("h")
-            reader.wait_for("the dialogue's second step", lambda: reader.shows("New Code Letter", "label"))
+            reader.wait_for("the dialogue's second step", lambda: reader.shows("New Code Letter", label))
 
-            for label, box in ((clear, clear), ("Code Book", "Code Book"), (encrypted, encrypted),
-                               ("Enter Cleartext Letter to Change", "Enter Cleartext Letter to Change"),
-                               ("New Code Letter", "New Code Letter")):
-                assert reader.related(label, "label", reader.pyatspi.RELATION_LABEL_FOR) == [box], label
+            for heading, box in ((clear, clear), ("Code Book", "Code Book"), (encrypted, encrypted),
+                                 ("Enter Cleartext Letter to Change", "Enter Cleartext Letter to Change"),
+                                 ("New Code Letter", "New Code Letter")):
+                assert reader.related(heading, label, reader.pyatspi.RELATION_LABEL_FOR) == [box], heading
             for box in (clear, "Code Book", encrypted):
-                assert reader.related(box, "text", reader.pyatspi.RELATION_LABELLED_BY) == [box], box
+                assert reader.related(box, text, reader.pyatspi.RELATION_LABELLED_BY) == [box], box
             print("each heading labels its box")
 
             request_close(display, int(window_id))
