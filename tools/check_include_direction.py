@@ -12,7 +12,7 @@ from pathlib import Path
 
 # Bottom first. The code book store is plain data that the window holds; the code book's
 # procedures stand on the window like the other subsystems'.
-LEVELS = {"codepage": 0, "codebook/code_book": 1, "forms": 1, "window": 2,
+LEVELS = {"codepage": 0, "codebook_store": 1, "forms": 1, "window": 2,
           "codebook": 3, "cipher": 3, "screens": 3, "app": 4}
 
 
