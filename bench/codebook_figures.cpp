@@ -2,7 +2,7 @@
 #include "figures.h"
 #include "window_driver.h"
 
-#include "codebook/display.h"
+#include "codebook_store/code_book.h"
 
 #include <array>
 #include <memory>

@@ -2,7 +2,7 @@
 #include "cipher/encoder.h"
 
 #include "window/frmVelloq.h"
-#include "codebook/code_book.h"
+#include "codebook_store/code_book.h"
 #include "forms/multi_line_text_box.h"
 #include "codepage/windows1252.h"
 

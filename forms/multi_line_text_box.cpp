@@ -64,11 +64,14 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
 }
 
 // What is copied, cut or dragged is the text as typed: Qt's own plain text turns no-break spaces
-// into spaces, so a message moved within the box would change.
+// into spaces, so a message moved within the box would change. A line break, Enter's paragraph
+// break or Shift+Enter's line separator, leaves the box as LF.
 QMimeData *MultiLineTextBox::createMimeDataFromSelection() const
 {
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
     auto *data = new QMimeData;
-    data->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+    data->setText(text);
     return data;
 }
 

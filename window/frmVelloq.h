@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "codebook/code_book.h"
+#include "codebook_store/code_book.h"
 
 #include <QWidget>
 
@@ -24,10 +24,11 @@ constexpr std::uint32_t kDialogueClosedColor = 0xFFC0FF;  // light pink
 constexpr std::uint32_t kDialogueOpenColor = 0xFFFFFF;    // white
 
 // The one window as it is described: every control with its properties, and the state the
-// procedures share (the code book and the letter chosen for change). The controls come from
-// forms/, which turns Qt's events into KeyPress, Change and Click. The procedures in codebook/,
-// cipher/ and screens/ are free functions acting on the window they are given; app/ wires each
-// event to its procedure and starts the program. Every include points down that list.
+// procedures share (the code book, from codebook_store/, and the letter chosen for change). The
+// controls come from forms/, which turns Qt's events into KeyPress, Change and Click. The
+// procedures in codebook/, cipher/ and screens/ are free functions acting on the window they are
+// given; app/ wires each event to its procedure and starts the program. Every include points down
+// the folders (tools/check_include_direction.py holds their order).
 class frmVelloq : public QWidget {
 public:
     frmVelloq();

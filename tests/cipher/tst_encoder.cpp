@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cipher/encoder.h"
-#include "codebook/code_book.h"
+#include "codebook_store/code_book.h"
 #include "codepage/windows1252.h"
 #include "window_driver.h"
 

@@ -182,12 +182,24 @@ private slots:
         QCOMPARE(host.single->text(), std::string());
     }
 
+    // Enter breaks a paragraph, Shift+Enter a line: either is copied as one LF.
+    void aCutAndPasteGivesTheTextBackAsTyped_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("lineBreak");
+        QTest::newRow("Enter") << Qt::KeyboardModifiers(Qt::NoModifier);
+        QTest::newRow("Shift+Enter") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    }
+
     void aCutAndPasteGivesTheTextBackAsTyped()
     {
+        QFETCH(Qt::KeyboardModifiers, lineBreak);
         Host host;
-        testing::type(host.multi, "a\xA0" "b\rc");
+        testing::type(host.multi, "a\xA0" "b");
+        QTest::keyClick(host.multi, Qt::Key_Return, lineBreak);
+        testing::type(host.multi, "c");
         QTest::keyClick(host.multi, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(host.multi, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\u00A0b\nc"));
         QCOMPARE(host.multi->text(), std::string());
         QTest::keyClick(host.multi, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(host.multi->text(), std::string("a\xA0" "b\r\nc"));

@@ -7,7 +7,7 @@
 #include "window_driver.h"
 #include "x_input.h"
 
-#include "codebook/code_book.h"
+#include "codebook_store/code_book.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>

@@ -26,4 +26,7 @@ private:
     std::map<std::string, std::string, std::less<>> entries_;  // code letters by upper-cased key
 };
 
+// One line per letter A to Z: the letter, a space, its code letter, CR LF.
+std::string codeBookText(const CodeBook &book);
+
 } // namespace code_book

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "codebook/code_book.h"
+#include "codebook_store/code_book.h"
 
 #include "codepage/windows1252.h"
 
@@ -37,6 +37,16 @@ void CodeBook::replace(std::string_view key, std::string_view value)
 {
     remove(key);
     add(key, value);
+}
+
+std::string codeBookText(const CodeBook &book)
+{
+    std::string text;
+    for (int code = 'A'; code <= 'Z'; ++code) {
+        const std::string letter = codepage::characterOf(code);
+        text += letter + ' ' + book.lookUp(letter) + "\r\n";
+    }
+    return text;
 }
 
 } // namespace code_book

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "codebook/code_book.h"
-#include "codebook/display.h"
+#include "codebook_store/code_book.h"
 #include "codepage/windows1252.h"
 
 #include <QTest>
