@@ -4,8 +4,10 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QVersionNumber>
 
 #include <algorithm>
+#include <array>
 
 namespace forms {
 
@@ -14,6 +16,25 @@ namespace {
 // A paragraph this long is laid out again on every key anyway; keeping its shaping saves little
 // and would hold memory in proportion to the message.
 constexpr int kLongestKeptLine = 1024;
+
+// The Qt releases whose text layout the suite has proven this on. On any other the boxes draw as
+// plain QPlainTextEdits do: what this relies on is Qt's behaviour, not its promise.
+struct QtRelease {
+    int major;
+    int minor;
+};
+constexpr std::array kProvenOn{QtRelease{6, 4}, QtRelease{6, 8}, QtRelease{6, 11}};
+
+bool provenOnRunningQt()
+{
+    static const bool proven = [] {
+        const QVersionNumber running = QVersionNumber::fromString(QString::fromLatin1(qVersion()));
+        return std::any_of(kProvenOn.begin(), kProvenOn.end(), [&running](QtRelease release) {
+            return running.majorVersion() == release.major && running.minorVersion() == release.minor;
+        });
+    }();
+    return proven;
+}
 
 template <class Lines>
 bool contains(const Lines &lines, const QTextBlock &line)
@@ -32,7 +53,7 @@ bool within(const Lines &some, const Lines &others)
 KeptShaping::KeptShaping(QPlainTextEdit &box)
     : box_(box)
 {
-    if (!QUENMARK_KEPT_SHAPING)
+    if (!QUENMARK_KEPT_SHAPING || !provenOnRunningQt())
         return;
     for (QTextCursor &mark : marks_)
         mark = QTextCursor(box.document());  // each its own, not copies of one
@@ -64,8 +85,11 @@ KeptShaping::Lines KeptShaping::linesToKeep() const
 KeptShaping::Lines KeptShaping::keptLines() const
 {
     Lines lines;
-    for (std::size_t i = 0; i < marksInUse_; ++i)
-        lines.push_back(marks_[i].block());
+    for (std::size_t i = 0; i < marksInUse_; ++i) {
+        // Qt 6.11 reports a clear of the document when its lines are already gone.
+        if (marks_[i].block().isValid())
+            lines.push_back(marks_[i].block());
+    }
     return lines;
 }
 

@@ -19,14 +19,15 @@ namespace forms {
 // their shaping, so typing at the end of a long message costs what it costs in an empty box. Every
 // other line is shaped when painted, as usual, and a line that stops keeping lets go at once.
 //
-// It relies on what Qt 6.4 does but does not document: QPlainTextDocumentLayout keeps each line's
+// It relies on what Qt does but does not document: QPlainTextDocumentLayout keeps each line's
 // QTextLayout between paints, so setCacheEnabled(true) on it holds the shaping until the line is
 // laid out again; QTextDocument::contentsChange is emitted before that new layout, so the layout
 // kept is the one painted next; and clearing a layout's text lets its shaping go, the document
-// setting the text again when it next lays the line out. tst_kept_shaping guards what the user
-// sees (each kept line paints pixel for pixel as a bare box's) and the memory the lines hold.
-// Building with -DQUENMARK_KEPT_SHAPING=OFF leaves the boxes to plain QPlainTextEdit behaviour;
-// CI runs the suite both ways.
+// setting the text again when it next lays the line out. So it runs only on the Qt releases the
+// suite has proven it on (kProvenOn), checked against the Qt the program runs with; on any other
+// the boxes are plain QPlainTextEdits. tst_kept_shaping guards what the user sees (each kept line
+// paints pixel for pixel as a bare box's) and the memory the lines hold. Building with
+// -DQUENMARK_KEPT_SHAPING=OFF leaves the boxes plain on every Qt; CI runs the suite both ways.
 class KeptShaping {
 public:
     explicit KeptShaping(QPlainTextEdit &box);
