@@ -3,8 +3,6 @@
 
 #include "codebook/display.h"
 #include "codepage/windows1252.h"
-#include "forms/label.h"
-#include "forms/single_line_text_box.h"
 #include "window/frmVelloq.h"
 
 namespace app {
@@ -14,10 +12,10 @@ void Form_Load(window::frmVelloq &form)
     for (int code = 'A'; code <= 'Z'; ++code)
         form.codebook.add(codepage::characterOf(code), codepage::characterOf(code));
     code_book::RefreshCodeBook(form);
-    form.txtchange->hide();
-    form.txtnewletter->hide();
-    form.lblcleartext->hide();
-    form.lblnewletter->hide();
+    form.txtchange.hide();
+    form.txtnewletter.hide();
+    form.lblcleartext.hide();
+    form.lblnewletter.hide();
 }
 
 } // namespace app

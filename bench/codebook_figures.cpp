@@ -11,25 +11,25 @@ namespace bench {
 
 namespace {
 
-void openDialogueOnE(window::frmVelloq &form)
+void openDialogueOnE(backends::qt::MainWindow &form)
 {
-    form.cmdclear->click();
+    form.cmdclear.click();
     testing::clickChangeFrame(form);
-    QTest::keyClick(form.txtchange, Qt::Key_E);
+    QTest::keyClick(testing::widget(form.txtchange), Qt::Key_E);
 }
 
 // Each press maps E to X or back to E, so the display really changes.
-Side programSide(window::frmVelloq &form, std::shared_ptr<bool> mapped)
+Side programSide(backends::qt::MainWindow &form, std::shared_ptr<bool> mapped)
 {
-    return {&form, {form.txtcode},
+    return {&form, {testing::widget<QPlainTextEdit>(form.txtcode)},
             [&form] {
                 activate(form);
                 openDialogueOnE(form);
             },
-            [&form, mapped] { QTest::keyClick(form.txtnewletter, *mapped ? Qt::Key_E : Qt::Key_X); },
+            [&form, mapped] { QTest::keyClick(testing::widget(form.txtnewletter), *mapped ? Qt::Key_E : Qt::Key_X); },
             [&form, mapped](const PaintWatch &painted) -> const char * {
                 *mapped = !*mapped;
-                if (!painted.painted(*form.txtcode) || form.codebook.lookUp("E") != (*mapped ? "X" : "E"))
+                if (!painted.painted(*testing::widget<QPlainTextEdit>(form.txtcode)) || form.codebook.lookUp("E") != (*mapped ? "X" : "E"))
                     return "the code book display did not change";
                 return nullptr;
             }};
@@ -62,9 +62,9 @@ void addCodeBookFigures(Scene &scene, std::vector<Comparison> &comparisons)
         measureSides(state, {{program, kProgramMs}, {floor, kFloorMs}});
         if (*mapped) {  // leave the book as every figure expects it
             openDialogueOnE(scene.form);
-            QTest::keyClick(scene.form.txtnewletter, Qt::Key_E);
+            QTest::keyClick(testing::widget(scene.form.txtnewletter), Qt::Key_E);
         }
-        scene.form.cmdclear->click();
+        scene.form.cmdclear.click();
     });
     comparisons.push_back(
         againstFloor("Code book change (" + std::to_string(display.size()) + " characters shown)", "Code book change", 2.0));

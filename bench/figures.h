@@ -15,15 +15,15 @@
 
 class QPlainTextEdit;
 
-namespace window {
-class frmVelloq;
+namespace backends::qt {
+class MainWindow;
 }
 
 namespace bench {
 
 // What every figure works on: the program's window, the floors' window, the process launcher.
 struct Scene {
-    window::frmVelloq &form;
+    backends::qt::MainWindow &form;
     FloorWindow &floor;
     ProcessLauncher &launcher;
 };

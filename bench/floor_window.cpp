@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "floor_window.h"
 
-#include "window/frmVelloq.h"
 #include "bare_box.h"
-#include "forms/multi_line_text_box.h"
+#include "window_driver.h"
 
 namespace bench {
 
-FloorWindow::FloorWindow(const window::frmVelloq &form)
-    : clearBox(testing::bareTwinOf(*form.txtin, this))
-    , codeBox(testing::bareTwinOf(*form.txtcode, this))
-    , encryptedBox(testing::bareTwinOf(*form.txtencrypt, this))
+FloorWindow::FloorWindow(const backends::qt::MainWindow &form)
+    : clearBox(testing::bareTwinOf(*testing::widget<QPlainTextEdit>(form.txtin), this))
+    , codeBox(testing::bareTwinOf(*testing::widget<QPlainTextEdit>(form.txtcode), this))
+    , encryptedBox(testing::bareTwinOf(*testing::widget<QPlainTextEdit>(form.txtencrypt), this))
 {
     resize(form.size());
 }

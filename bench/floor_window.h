@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-namespace window {
-class frmVelloq;
+namespace backends::qt {
+class MainWindow;
 }
 
 namespace bench {
@@ -15,7 +15,7 @@ namespace bench {
 // toolkit alone would show.
 class FloorWindow : public QWidget {
 public:
-    explicit FloorWindow(const window::frmVelloq &form);
+    explicit FloorWindow(const backends::qt::MainWindow &form);
 
     QPlainTextEdit *const clearBox;
     QPlainTextEdit *const codeBox;

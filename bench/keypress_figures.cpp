@@ -26,23 +26,23 @@ bool shownIfInView(const PaintWatch &painted, const QPlainTextEdit &box)
 // Both boxes are brought back to N characters, the caret at the end of the clear message, and one
 // key is typed before the measured one: the cost of a key while typing, not of the first key after
 // the whole text was set, when the toolkit lays out what it had left for later.
-Side programSide(window::frmVelloq &form, const std::string &message)
+Side programSide(backends::qt::MainWindow &form, const std::string &message)
 {
     auto code = std::make_shared<const std::string>(enciphered(message));
-    const auto press = [&form] { QTest::keyClick(form.txtin, Qt::Key_K); };
-    return {&form, {form.txtin, form.txtencrypt},
+    const auto press = [&form] { QTest::keyClick(testing::widget<QPlainTextEdit>(form.txtin), Qt::Key_K); };
+    return {&form, {testing::widget<QPlainTextEdit>(form.txtin), testing::widget<QPlainTextEdit>(form.txtencrypt)},
             [&form, &message, code, press] {
-                activate(form, form.txtin);
-                form.txtin->setText(message);
-                QTest::keyClick(form.txtin, Qt::Key_End, Qt::ControlModifier);
-                form.txtencrypt->setText(*code);
+                activate(form, testing::widget<QPlainTextEdit>(form.txtin));
+                form.txtin.setText(message);
+                QTest::keyClick(testing::widget<QPlainTextEdit>(form.txtin), Qt::Key_End, Qt::ControlModifier);
+                form.txtencrypt.setText(*code);
                 settle(form);
                 press();
             },
             press,
             [&form, &message, code](const PaintWatch &painted) -> const char * {
-                if (!painted.painted(*form.txtin) || !shownIfInView(painted, *form.txtencrypt)
-                    || form.txtencrypt->text() != *code + "KK" || form.txtin->text() != message + "kk")
+                if (!painted.painted(*testing::widget<QPlainTextEdit>(form.txtin)) || !shownIfInView(painted, *testing::widget<QPlainTextEdit>(form.txtencrypt))
+                    || form.txtencrypt.text() != *code + "KK" || form.txtin.text() != message + "kk")
                     return "the key press was not shown in both boxes";
                 return nullptr;
             }};

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
 
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    app::prepareApplication(application);
+    backends::qt::prepareApplication(application);
     const auto form = testing::openWindow();
     bench::FloorWindow floor(*form);
     floor.show();

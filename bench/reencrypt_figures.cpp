@@ -23,25 +23,25 @@ std::string reencrypted(const std::string &message)
 // first measured press, as the first Re-encrypt after an edit does; the encrypted box holds the
 // encipherment from typing. Each measured press then rebuilds the box from the message it holds,
 // as when the code book is changed and the message re-encrypted again and again.
-Side programSide(window::frmVelloq &form, const std::string &message)
+Side programSide(backends::qt::MainWindow &form, const std::string &message)
 {
     auto typed = std::make_shared<const std::string>(enciphered(message));
     auto expected = std::make_shared<const std::string>(reencrypted(message));
-    auto pasted = std::make_shared<const QString>(forms::toDocumentText(message));
-    return {&form, {form.txtencrypt},
+    auto pasted = std::make_shared<const QString>(backends::qt::toDocumentText(message));
+    return {&form, {testing::widget<QPlainTextEdit>(form.txtencrypt)},
             [&form, &message, typed, pasted] {
                 activate(form);
-                if (form.txtin->text() != message) {
-                    form.cmderase->click();
-                    testing::paste(form.txtin, *pasted);
-                    form.txtin->text();
+                if (form.txtin.text() != message) {
+                    form.cmderase.click();
+                    testing::paste(testing::widget<QPlainTextEdit>(form.txtin), *pasted);
+                    form.txtin.text();
                 }
-                form.txtencrypt->setText(*typed);
+                form.txtencrypt.setText(*typed);
             },
-            [&form] { form.cmdre->click(); },
+            [&form] { form.cmdre.click(); },
             [&form, &message, expected](const PaintWatch &painted) -> const char * {
-                if (!painted.painted(*form.txtencrypt) || form.txtencrypt->text() != *expected
-                    || form.txtin->text() != message)
+                if (!painted.painted(*testing::widget<QPlainTextEdit>(form.txtencrypt)) || form.txtencrypt.text() != *expected
+                    || form.txtin.text() != message)
                     return "Re-encrypt did not show the enciphered message";
                 return nullptr;
             }};

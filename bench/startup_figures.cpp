@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "figures.h"
 
-#include "window/frmVelloq.h"
+#include "backends/qt/main_window.h"
 
 namespace bench {
 

@@ -2,8 +2,8 @@
 // Starts as the program does, then exits once the window's first paint is done:
 //   quenmark_startup_probe window              the program's window
 //   quenmark_startup_probe empty WIDTH HEIGHT  an empty top-level window of that size
-#include "app/startup.h"
-#include "app/window_wiring.h"
+#include "backends/qt/startup.h"
+#include "backends/qt/main_window.h"
 #include "window/frmVelloq.h"
 
 #include <QApplication>
@@ -47,8 +47,8 @@ int main(int argc, char *argv[])
         window = std::make_unique<QWidget>();
         window->resize(std::atoi(argv[2]), std::atoi(argv[3]));
     } else {
-        app::prepareApplication(application);
-        window = app::createWindow();
+        backends::qt::prepareApplication(application);
+        window = backends::qt::createWindow();
     }
     QuitAfterFirstPaint quitter;
     window->installEventFilter(&quitter);

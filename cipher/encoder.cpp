@@ -3,7 +3,6 @@
 
 #include "window/frmVelloq.h"
 #include "codebook_store/code_book.h"
-#include "forms/multi_line_text_box.h"
 #include "codepage/windows1252.h"
 
 #include <algorithm>
@@ -44,7 +43,7 @@ std::string encipher(const code_book::CodeBook &book, std::string_view message)
 
 void txtin_KeyPress(window::frmVelloq &form, int &keyAscii)
 {
-    form.txtencrypt->append(encipher(form.codebook, keyAscii));
+    form.txtencrypt.append(encipher(form.codebook, keyAscii));
 }
 
 } // namespace cipher

@@ -4,28 +4,27 @@
 #include "window/frmVelloq.h"
 #include "cipher/encoder.h"
 #include "codebook/change_dialogue.h"
-#include "forms/multi_line_text_box.h"
 
 namespace cipher {
 
 void cmdclear_Click(window::frmVelloq &form)
 {
-    form.txtencrypt->setText(" ");
+    form.txtencrypt.setText(" ");
     code_book::resetChangeDialogue(form);
 }
 
 void cmderase_Click(window::frmVelloq &form)
 {
-    form.txtin->setText("");
+    form.txtin.setText("");
 }
 
 void cmdre_Click(window::frmVelloq &form)
 {
     code_book::resetChangeDialogue(form);
-    const std::string enciphered = encipher(form.codebook, form.txtin->text());
+    const std::string enciphered = encipher(form.codebook, form.txtin.text());
     cmdclear_Click(form);
     // The message typed again, in one append rather than one per key: the box shows it once anyway.
-    form.txtencrypt->append(enciphered);
+    form.txtencrypt.append(enciphered);
 }
 
 } // namespace cipher

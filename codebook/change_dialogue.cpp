@@ -3,20 +3,16 @@
 
 #include "window/frmVelloq.h"
 #include "codebook/display.h"
-#include "forms/command_button.h"
-#include "forms/frame.h"
-#include "forms/label.h"
-#include "forms/single_line_text_box.h"
 #include "codepage/windows1252.h"
 
 namespace code_book {
 
 void frmchange_Click(window::frmVelloq &form)
 {
-    form.lblcleartext->show();
-    form.txtchange->show();
-    form.frmchange->setBackColor(window::kDialogueOpenColor);
-    form.txtchange->setFocus();
+    form.lblcleartext.show();
+    form.txtchange.show();
+    form.frmchange.setBackColor(window::kDialogueOpenColor);
+    form.txtchange.setFocus();
 }
 
 void txtchange_KeyPress(window::frmVelloq &form, int &keyAscii)
@@ -26,34 +22,34 @@ void txtchange_KeyPress(window::frmVelloq &form, int &keyAscii)
 
 void txtchange_Change(window::frmVelloq &form)
 {
-    form.lblnewletter->show();
-    form.txtnewletter->show();
-    form.txtnewletter->setFocus();
+    form.lblnewletter.show();
+    form.txtnewletter.show();
+    form.txtnewletter.setFocus();
 }
 
 void txtnewletter_KeyPress(window::frmVelloq &form, int &keyAscii)
 {
     // Only a letter A to Z names an entry; anything else typed as the cleartext letter changes nothing.
     if (!form.codebook.contains(form.changeletter)) {
-        form.txtnewletter->beep();
+        form.txtnewletter.beep();
         return;
     }
     form.codebook.replace(form.changeletter, codepage::ansiUpper(codepage::characterOf(keyAscii)));
     RefreshCodeBook(form);
     // On the sent screen "Re-encrypt" is hidden and cannot take the focus.
-    if (!form.cmdre->isHidden())
-        form.cmdre->setFocus();
+    if (!form.cmdre.isHidden())
+        form.cmdre.setFocus();
 }
 
 void resetChangeDialogue(window::frmVelloq &form)
 {
-    form.frmchange->setBackColor(window::kDialogueClosedColor);
-    form.txtchange->setText("");
-    form.txtnewletter->setText("");
-    form.txtchange->hide();
-    form.txtnewletter->hide();
-    form.lblcleartext->hide();
-    form.lblnewletter->hide();
+    form.frmchange.setBackColor(window::kDialogueClosedColor);
+    form.txtchange.setText("");
+    form.txtnewletter.setText("");
+    form.txtchange.hide();
+    form.txtnewletter.hide();
+    form.lblcleartext.hide();
+    form.lblnewletter.hide();
 }
 
 } // namespace code_book

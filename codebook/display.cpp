@@ -3,13 +3,12 @@
 
 #include "window/frmVelloq.h"
 #include "codebook_store/code_book.h"
-#include "forms/multi_line_text_box.h"
 
 namespace code_book {
 
 void RefreshCodeBook(window::frmVelloq &form)
 {
-    form.txtcode->setText(codeBookText(form.codebook));
+    form.txtcode.setText(codeBookText(form.codebook));
 }
 
 } // namespace code_book

@@ -3,46 +3,11 @@
 
 #include "forms/events.h"
 
-#include <QKeyEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
-
 namespace forms {
 
-CommandButton::CommandButton(const QString &caption, QWidget *parent)
-    : Control(caption, parent)
+void CommandButton::click()
 {
-    setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] { runEvent(Click); });
-}
-
-void CommandButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QBrush face = palette().button();
-    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
-
-    const int shift = isDown() ? 1 : 0;
-    const QRect inside = rect().adjusted(4 + shift, 4 + shift, -4 + shift, -4 + shift);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = inside;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
-    painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(inside, Qt::AlignCenter | Qt::TextWordWrap, text());
-}
-
-void CommandButton::keyPressEvent(QKeyEvent *event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
-        click();
-    else
-        QPushButton::keyPressEvent(event);
+    runEvent(Click);
 }
 
 } // namespace forms

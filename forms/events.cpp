@@ -1,55 +1,40 @@
 // SPDX-License-Identifier: MIT
 #include "forms/events.h"
 
-#include <QCoreApplication>
-#include <QPointer>
-#include <QWidget>
+#include "forms/form.h"
+#include "forms/text_box.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace forms {
 
 namespace {
 
-// What is left to do when the outermost event returns. Events run on the one GUI thread.
+// Events run on the one thread of the window.
 struct WorkAfterEvents {
     int eventsRunning = 0;  // the outermost included
-    // Boxes changed by the running event. A posted event would cost a system call per key press.
-    std::vector<QPointer<QObject>> boxesToCatchUp;
-    // Windows whose focus was given up by a control being hidden.
-    std::vector<QPointer<QWidget>> windowsToRefocus;
+    std::vector<TextBox *> boxesToShow;
+    std::vector<Form *> formsToRefocus;
 } pending;
 
-void focusFirstShownControl(QWidget &window)
+template <class Item>
+void forget(std::vector<Item *> &items, const Item &item)
 {
-    if (window.focusWidget())
-        return;
-    for (QWidget *control = window.nextInFocusChain(); control != &window; control = control->nextInFocusChain()) {
-        if (control->isVisibleTo(&window) && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
-            control->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
+    std::replace(items.begin(), items.end(), const_cast<Item *>(&item), static_cast<Item *>(nullptr));
 }
 
-void refocusAll()
+// Each list is walked by index: the work done may add to it.
+void finishEvents()
 {
-    for (std::size_t i = 0; i < pending.windowsToRefocus.size(); ++i)
-        if (QWidget *window = pending.windowsToRefocus[i])
-            focusFirstShownControl(*window);
-    pending.windowsToRefocus.clear();
-}
-
-void catchUpAll()
-{
-    QCoreApplication::sendPostedEvents(nullptr, catchUpEvent());
-    for (std::size_t i = 0; i < pending.boxesToCatchUp.size(); ++i) {
-        if (QObject *box = pending.boxesToCatchUp[i]) {
-            QEvent catchUp(catchUpEvent());
-            QCoreApplication::sendEvent(box, &catchUp);
-        }
-    }
-    pending.boxesToCatchUp.clear();
+    for (std::size_t i = 0; i < pending.boxesToShow.size(); ++i)
+        if (TextBox *box = pending.boxesToShow[i])
+            box->showPending();
+    pending.boxesToShow.clear();
+    for (std::size_t i = 0; i < pending.formsToRefocus.size(); ++i)
+        if (Form *form = pending.formsToRefocus[i])
+            form->refocus();
+    pending.formsToRefocus.clear();
 }
 
 } // namespace
@@ -62,34 +47,42 @@ void runEvent(const std::function<void()> &procedure)
         Running() { ++pending.eventsRunning; }
         ~Running()
         {
-            if (--pending.eventsRunning == 0) {
-                catchUpAll();
-                refocusAll();
-            }
+            if (--pending.eventsRunning == 0)
+                finishEvents();
         }
     } scope;
     procedure();
 }
 
-void scheduleCatchUp(QObject &box)
+bool eventRunning()
 {
-    if (pending.eventsRunning > 0)
-        pending.boxesToCatchUp.emplace_back(&box);
+    return pending.eventsRunning > 0;
+}
+
+void showWhenEventsEnd(TextBox &box)
+{
+    if (eventRunning())
+        pending.boxesToShow.push_back(&box);
     else
-        QCoreApplication::postEvent(&box, new QEvent(catchUpEvent()));
+        box.showPending();
 }
 
-void refocusWhenEventsEnd(QWidget &window)
+void refocusWhenEventsEnd(Form &form)
 {
-    pending.windowsToRefocus.emplace_back(&window);
-    if (pending.eventsRunning == 0)
-        refocusAll();
+    if (eventRunning())
+        pending.formsToRefocus.push_back(&form);
+    else
+        form.refocus();
 }
 
-QEvent::Type catchUpEvent()
+void forgetWhenEventsEnd(const TextBox &box)
 {
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
+    forget(pending.boxesToShow, box);
+}
+
+void forgetWhenEventsEnd(const Form &form)
+{
+    forget(pending.formsToRefocus, form);
 }
 
 } // namespace forms

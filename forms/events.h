@@ -1,29 +1,25 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QEvent>
-
 #include <functional>
-
-class QWidget;
 
 namespace forms {
 
-// Runs the procedure wired to an event. A multi-line box shows what procedures set only once their
-// event is over, so that a long run of appends costs one update; when the outermost event returns,
-// every such box is brought up to date before anything else can touch it.
+class Form;
+class TextBox;
+
+// Runs the procedure wired to an event; events raised inside it run inside it, at once. When the
+// outermost event returns, what it left to do is done: every multi-line box it changed shows its
+// text (so that a long run of appends costs one update), then every window whose control gave
+// up the focus gives it to its first shown control (Form::refocus).
 void runEvent(const std::function<void()> &procedure);
+bool eventRunning();
 
-// When the outermost event now running returns (at once when none is running), the window's
-// first shown control in tab order takes the focus if no control holds it, so that the next keys
-// go somewhere the user can see.
-void refocusWhenEventsEnd(QWidget &window);
-
-// The event a multi-line box is sent to catch up with the text it holds.
-QEvent::Type catchUpEvent();
-
-// Sends the box catchUpEvent() when the outermost event now running returns, or, when none is
-// running, before the box handles anything else.
-void scheduleCatchUp(QObject &box);
+// Both are done at once when no event is running.
+void showWhenEventsEnd(TextBox &box);
+void refocusWhenEventsEnd(Form &form);
+// A box or window destroyed takes itself off those lists.
+void forgetWhenEventsEnd(const TextBox &box);
+void forgetWhenEventsEnd(const Form &form);
 
 } // namespace forms

@@ -1,51 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "forms/frame.h"
 
-#include "forms/appearance.h"
 #include "forms/events.h"
-
-#include <QAccessibleWidget>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QShortcut>
 
 namespace forms {
 
-namespace {
-
-// What assistive technology sees of a frame: a grouping with one action, Press, raising its Click.
-class AccessibleFrame : public QAccessibleWidget {
-public:
-    explicit AccessibleFrame(Frame *frame)
-        : QAccessibleWidget(frame, QAccessible::Grouping)
-    {
-    }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-
-    void doAction(const QString &action) override
-    {
-        if (action == pressAction())
-            static_cast<Frame *>(widget())->click();
-    }
-};
-
-QAccessibleInterface *accessibleFrameFor(const QString &className, QObject *object)
+Frame::Frame(Form &form, const Properties &properties)
+    : Control(form, Kind::Frame, properties)
+    , backColor_(properties.backColor.value_or(0xF0F0F0))  // the dialog face, where none is given
 {
-    if (className == QLatin1String(Frame::staticMetaObject.className()))
-        return new AccessibleFrame(static_cast<Frame *>(object));
-    return nullptr;
-}
-
-} // namespace
-
-Frame::Frame(const QString &caption, QWidget *parent)
-    : QGroupBox(caption, parent)
-{
-    setFocusPolicy(Qt::NoFocus);
-    setAutoFillBackground(true);
-    static const bool accessibleFramesInstalled = (QAccessible::installFactory(accessibleFrameFor), true);
-    Q_UNUSED(accessibleFramesInstalled);
 }
 
 void Frame::click()
@@ -53,55 +16,17 @@ void Frame::click()
     runEvent(Click);
 }
 
-void Frame::setShortcut(const QKeySequence &keys)
-{
-    new QShortcut(keys, this, this, &Frame::click);
-}
-
 void Frame::setBackColor(std::uint32_t bgr)
 {
-    setColor(*this, QPalette::Window, bgr);
+    backColor_ = bgr;
+    if (view())
+        view()->showBackColor(bgr);
 }
 
-std::uint32_t Frame::backColor() const
+void Frame::attach(ControlView &view)
 {
-    return bgrOf(palette().color(QPalette::Window));
-}
-
-void Frame::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QColor face = palette().color(QPalette::Window);
-    painter.fillRect(rect(), face);
-
-    // An etched border whose top edge runs through the middle of the caption.
-    const QFontMetrics metrics(font());
-    const QRect border = rect().adjusted(0, metrics.height() / 2, -2, -2);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(border);
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(border.translated(1, 1));
-
-    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
-    painter.fillRect(caption, face);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(caption, Qt::AlignCenter, title());
-}
-
-void Frame::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void Frame::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool clicked = pressed_ && event->button() == Qt::LeftButton
-                         && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    QGroupBox::mouseReleaseEvent(event);
-    if (clicked)
-        click();
+    Control::attach(view);
+    view.showBackColor(backColor_);
 }
 
 } // namespace forms

@@ -1,40 +1,30 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QGroupBox>
-
-class QKeySequence;
+#include "forms/control.h"
 
 #include <cstdint>
 #include <functional>
 
 namespace forms {
 
-// A titled frame that takes a click anywhere on its face not covered by a shown control. It never
-// takes the focus; a shortcut and an accessible Press action raise its Click too.
-class Frame : public QGroupBox {
-    Q_OBJECT
-
+// A titled frame that takes a click anywhere on its face not covered by a shown control, and
+// holds the labels whose container it is: hiding it hides them. It never takes the focus.
+class Frame : public Control {
 public:
-    Frame(const QString &caption, QWidget *parent);
+    Frame(Form &form, const Properties &properties);
 
     std::function<void()> Click;
 
     void click();
-    // Raises Click from anywhere in the window while the frame is shown.
-    void setShortcut(const QKeySequence &keys);
 
     void setBackColor(std::uint32_t bgr);
-    std::uint32_t backColor() const;
+    std::uint32_t backColor() const { return backColor_; }
 
-protected:
-    // Drawn by hand: the toolkit's styles tint a group box's face, and ours must show its colour.
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void attach(ControlView &view);
 
 private:
-    bool pressed_ = false;
+    std::uint32_t backColor_;
 };
 
 } // namespace forms

@@ -1,25 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "forms/text_box.h"
 
-#include "codepage/windows1252.h"
 #include "forms/events.h"
-#include "forms/key_ascii.h"
-#include "forms/windows1252.h"
 
-#include <QApplication>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
+#include <algorithm>
+#include <utility>
 
 namespace forms {
 
-TextBox::TextBox() = default;
-TextBox::~TextBox() = default;
-
-const std::string &TextBox::text()
+TextBox::TextBox(Form &form, const Properties &properties)
+    : Control(form, Kind::TextBox, properties)
 {
-    if (widgetHoldsText_) {
-        text_ = shownText();
-        widgetHoldsText_ = false;
+}
+
+TextBox::~TextBox()
+{
+    forgetWhenEventsEnd(*this);
+}
+
+const std::string &TextBox::text() const
+{
+    if (viewHoldsText_ && textView()) {
+        text_ = textView()->shownText();
+        viewHoldsText_ = false;
     }
     return text_;
 }
@@ -29,8 +32,7 @@ void TextBox::setText(std::string_view text)
     if (this->text() == text)
         return;
     text_ = text;
-    showWholeText();
-    raiseChange();
+    textChangedFrom(0);
 }
 
 void TextBox::append(std::string_view more)
@@ -39,66 +41,57 @@ void TextBox::append(std::string_view more)
         return;
     const std::size_t offset = text().size();
     text_ += more;
-    showAppendedFrom(offset);
-    raiseChange();
+    textChangedFrom(offset);
 }
 
 void TextBox::beep()
 {
-    QApplication::beep();
+    if (textView())
+        textView()->beep();
 }
 
-QKeyEvent *TextBox::keyAfterKeyPress(QKeyEvent *event)
+int TextBox::raiseKeyPress(int keyAscii)
 {
-    if (isCommand(*event)) {
-        event->ignore();
-        return nullptr;
-    }
-    const std::optional<int> code = keyAsciiOf(*event);
-    if (!code || !KeyPress)
-        return event;
-    int keyAscii = *code;
-    runEvent([&] { KeyPress(keyAscii); });
-    if (keyAscii == *code)
-        return event;
-    if (keyAscii == 0)
-        return nullptr;
-    replacedKey_ = std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
-                                               toUnicode(codepage::characterOf(keyAscii)));
-    return replacedKey_.get();
-}
-
-void TextBox::commitThroughKeyPress(QInputMethodEvent &event)
-{
-    if (event.commitString().isEmpty() || !KeyPress)
-        return;
-    QString inserted;
-    for (const char32_t character : event.commitString().toUcs4()) {
-        const QString asCommitted = QString::fromUcs4(&character, 1);
-        const std::optional<int> code = keyAsciiOf(character);
-        if (!code) {
-            inserted += asCommitted;
-            continue;
-        }
-        int keyAscii = *code;
+    if (KeyPress)
         runEvent([&] { KeyPress(keyAscii); });
-        if (keyAscii == *code)
-            inserted += asCommitted;
-        else if (keyAscii != 0)
-            inserted += toUnicode(codepage::characterOf(keyAscii));
-    }
-    event.setCommitString(inserted, event.replacementStart(), event.replacementLength());
+    return keyAscii;
 }
 
 void TextBox::userEdited()
 {
-    widgetHoldsText_ = true;
-    raiseChange();
+    if (showing_)
+        return;
+    viewHoldsText_ = true;
+    runEvent(Change);
 }
 
-void TextBox::raiseChange()
+void TextBox::textChangedFrom(std::size_t offset)
 {
+    const bool scheduled = pendingFrom_ != kNothingPending;
+    pendingFrom_ = std::min(pendingFrom_, offset);
+    if (!properties().multiLine)
+        showPending();
+    else if (!scheduled)
+        showWhenEventsEnd(*this);
     runEvent(Change);
+}
+
+void TextBox::showPending()
+{
+    if (pendingFrom_ == kNothingPending || showing_ || !textView())
+        return;
+    const std::size_t from = std::exchange(pendingFrom_, kNothingPending);
+    showing_ = true;
+    textView()->showText(text_, from);
+    showing_ = false;
+}
+
+void TextBox::attach(TextBoxView &view)
+{
+    Control::attach(view);
+    viewHoldsText_ = false;
+    pendingFrom_ = 0;
+    showPending();
 }
 
 } // namespace forms

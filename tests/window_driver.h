@@ -4,19 +4,18 @@
 // Drives the real window as a user would: key presses, clicks and pastes through Qt's events. The
 // test programs that open the window or its controls start with QUENMARK_TEST_MAIN.
 
-#include "app/startup.h"
-#include "app/window_wiring.h"
-#include "forms/command_button.h"
-#include "forms/frame.h"
-#include "forms/label.h"
-#include "forms/multi_line_text_box.h"
-#include "forms/single_line_text_box.h"
-#include "forms/windows1252.h"
+#include "backends/qt/control_widget.h"
+#include "backends/qt/main_window.h"
+#include "backends/qt/startup.h"
+#include "backends/qt/windows1252.h"
 #include "window/frmVelloq.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <memory>
@@ -28,13 +27,20 @@ namespace testing {
 inline void prepareTestApplication(QApplication &application)
 {
     application.setAttribute(Qt::AA_Use96Dpi, true);
-    app::prepareApplication(application);
+    backends::qt::prepareApplication(application);
+}
+
+// The Qt widget that shows a control.
+template <class Widget = QWidget>
+Widget *widget(const forms::Control &control)
+{
+    return static_cast<Widget *>(backends::qt::widgetOf(control));
 }
 
 // A shown, active window in its start state.
-inline std::unique_ptr<window::frmVelloq> openWindow()
+inline std::unique_ptr<backends::qt::MainWindow> openWindow()
 {
-    auto form = app::createWindow();
+    auto form = backends::qt::createWindow();
     form->show();
     if (!QTest::qWaitForWindowActive(form.get()))
         qFatal("the window did not become active");
@@ -51,7 +57,7 @@ inline void type(QWidget *box, std::string_view ansi)
         case '\n': QTest::keyClick(box, Qt::Key_Return); break;
         case '\b': QTest::keyClick(box, Qt::Key_Backspace); break;
         default: {
-            const QString text = forms::toUnicode(std::string_view(&byte, 1));
+            const QString text = backends::qt::toUnicode(std::string_view(&byte, 1));
             QTest::sendKeyEvent(QTest::KeyAction::Click, box, Qt::Key_unknown, text, Qt::NoModifier);
         }
         }
@@ -77,13 +83,13 @@ inline void click(QWidget *control, QPoint where = {})
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, where.isNull() ? control->rect().center() : where);
 }
 
-inline QWidget *focused(const window::frmVelloq &form)
+inline QWidget *focused(const QWidget &form)
 {
     return form.focusWidget();
 }
 
 // The window's own controls, leaving out the parts Qt builds inside them (viewports, scroll bars).
-inline QList<QWidget *> controlsOf(const window::frmVelloq &form)
+inline QList<QWidget *> controlsOf(const QWidget &form)
 {
     QList<QWidget *> controls;
     for (QWidget *child : form.findChildren<QWidget *>())
@@ -93,7 +99,7 @@ inline QList<QWidget *> controlsOf(const window::frmVelloq &form)
 }
 
 // The names of the controls the window would show, sorted; a hidden frame hides what it contains.
-inline QStringList shownControls(const window::frmVelloq &form)
+inline QStringList shownControls(const QWidget &form)
 {
     QStringList shown;
     for (const QWidget *control : controlsOf(form))
@@ -104,7 +110,7 @@ inline QStringList shownControls(const window::frmVelloq &form)
 }
 
 // Where a user's key presses go: the control that holds the focus.
-inline void typeIntoFocus(const window::frmVelloq &form, std::string_view ansi)
+inline void typeIntoFocus(const QWidget &form, std::string_view ansi)
 {
     type(focused(form), ansi);
 }
@@ -112,7 +118,7 @@ inline void typeIntoFocus(const window::frmVelloq &form, std::string_view ansi)
 // A point on the face of "Click to Change Code Book" that no control covers.
 inline void clickChangeFrame(window::frmVelloq &form)
 {
-    click(form.frmchange, QPoint(100, 60));
+    click(widget(form.frmchange), QPoint(100, 60));
 }
 
 } // namespace testing

@@ -18,11 +18,11 @@ QAccessibleInterface *accessibleOf(QObject *object)
 }
 
 // The controls a screen reader finds by walking down from the window, leaving out hidden ones.
-QStringList reachableControls(const window::frmVelloq &form)
+QStringList reachableControls(const backends::qt::MainWindow &form)
 {
     const QList<QWidget *> controls = controlsOf(form);
     QStringList reached;
-    QList<QAccessibleInterface *> pending = {accessibleOf(const_cast<window::frmVelloq *>(&form))};
+    QList<QAccessibleInterface *> pending = {accessibleOf(const_cast<backends::qt::MainWindow *>(&form))};
     while (!pending.isEmpty()) {
         QAccessibleInterface *node = pending.takeFirst();
         if (node->state().invisible)
@@ -97,11 +97,11 @@ private slots:
         QCOMPARE(reachableControls(*form), shownControls(*form));
 
         testing::clickChangeFrame(*form);
-        testing::type(form->txtchange, "h");
+        testing::type(testing::widget(form->txtchange), "h");
         QVERIFY(reachableControls(*form).contains("txtnewletter"));
         QCOMPARE(reachableControls(*form), shownControls(*form));
 
-        testing::click(form->cmdSendMsg);
+        testing::click(testing::widget(form->cmdSendMsg));
         QCOMPARE(reachableControls(*form), shownControls(*form));
         QVERIFY(reachableControls(*form).contains("picVelloq"));
     }
@@ -109,11 +109,11 @@ private slots:
     void eachBoxIsLabelledByTheHeadingOverIt()
     {
         const auto form = testing::openWindow();
-        const std::pair<QWidget *, QWidget *> labelled[] = {{form->lbltype, form->txtin},
-                                                             {form->lblcode, form->txtcode},
-                                                             {form->lblencrypt, form->txtencrypt},
-                                                             {form->lblcleartext, form->txtchange},
-                                                             {form->lblnewletter, form->txtnewletter}};
+        const std::pair<QWidget *, QWidget *> labelled[] = {{testing::widget(form->lbltype), testing::widget(form->txtin)},
+                                                             {testing::widget(form->lblcode), testing::widget(form->txtcode)},
+                                                             {testing::widget(form->lblencrypt), testing::widget(form->txtencrypt)},
+                                                             {testing::widget(form->lblcleartext), testing::widget(form->txtchange)},
+                                                             {testing::widget(form->lblnewletter), testing::widget(form->txtnewletter)}};
         for (const auto &[label, box] : labelled) {
             const auto relations = accessibleOf(label)->relations(QAccessible::Labelled);
             QVERIFY2(relations.size() == 1 && relations.first().first->object() == box, qPrintable(label->objectName()));
@@ -125,21 +125,21 @@ private slots:
     void theChangeFrameHasAPressAction()
     {
         const auto form = testing::openWindow();
-        QAccessibleInterface *frame = accessibleOf(form->frmchange);
+        QAccessibleInterface *frame = accessibleOf(testing::widget(form->frmchange));
         QVERIFY(frame->text(QAccessible::Description).contains(QStringLiteral("Alt+C")));
         QAccessibleActionInterface *actions = frame->actionInterface();
         QVERIFY(actions);
         QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(!form->txtchange->isHidden());
-        QCOMPARE(form->focusWidget(), form->txtchange);
+        QVERIFY(!form->txtchange.isHidden());
+        QCOMPARE(form->focusWidget(), testing::widget(form->txtchange));
     }
 
     void aScreenReaderReadsTheEncryptedMessage()
     {
         const auto form = testing::openWindow();
-        testing::type(form->txtin, "hi!");
-        QCOMPARE(accessibleOf(form->txtencrypt)->text(QAccessible::Value), QStringLiteral("HI!"));
+        testing::type(testing::widget(form->txtin), "hi!");
+        QCOMPARE(accessibleOf(testing::widget(form->txtencrypt))->text(QAccessible::Value), QStringLiteral("HI!"));
     }
 };
 

@@ -58,7 +58,8 @@ private slots:
     void eachHeadingStandsOnOneLine()
     {
         const auto form = testing::openWindow();
-        for (const forms::Label *heading : {form->lbltype, form->lblcode, form->lblencrypt}) {
+        for (const QLabel *heading : {testing::widget<QLabel>(form->lbltype), testing::widget<QLabel>(form->lblcode),
+                                      testing::widget<QLabel>(form->lblencrypt)}) {
             const auto laidOut = [heading](int flags) {
                 return heading->fontMetrics().boundingRect(heading->contentsRect(), int(heading->alignment()) | flags,
                                                            heading->text());
@@ -77,23 +78,23 @@ private slots:
 
         // Points just inside each box's edges, where no text is drawn.
         const auto inside = [](const QWidget *control) { return QRectF(control->geometry()).adjusted(4, 4, -4, -4); };
-        QCOMPARE(colorAt(grab, inside(form->txtin).bottomRight()), QColor(192, 192, 255));
-        QCOMPARE(colorAt(grab, inside(form->txtencrypt).topLeft()), QColor(192, 0, 192));
-        QCOMPARE(colorAt(grab, inside(form->txtencrypt).bottomRight()), QColor(192, 0, 192));
-        QCOMPARE(colorAt(grab, inside(form->frmchange).bottomLeft()), QColor(255, 192, 255));
-        QCOMPARE(colorAt(grab, inside(form->cmdSendMsg).bottomLeft()), QColor(255, 255, 192));
+        QCOMPARE(colorAt(grab, inside(testing::widget(form->txtin)).bottomRight()), QColor(192, 192, 255));
+        QCOMPARE(colorAt(grab, inside(testing::widget(form->txtencrypt)).topLeft()), QColor(192, 0, 192));
+        QCOMPARE(colorAt(grab, inside(testing::widget(form->txtencrypt)).bottomRight()), QColor(192, 0, 192));
+        QCOMPARE(colorAt(grab, inside(testing::widget(form->frmchange)).bottomLeft()), QColor(255, 192, 255));
+        QCOMPARE(colorAt(grab, inside(testing::widget(form->cmdSendMsg)).bottomLeft()), QColor(255, 255, 192));
         QCOMPARE(colorAt(grab, QPointF(form->width() - 5, form->height() - 5)), QColor(128, 128, 255));
         // Just outside txtin's right edge the window shows through.
-        QCOMPARE(colorAt(grab, QPointF(form->txtin->geometry().right() + 2.5, 200)), QColor(128, 128, 255));
+        QCOMPARE(colorAt(grab, QPointF(testing::widget(form->txtin)->geometry().right() + 2.5, 200)), QColor(128, 128, 255));
     }
 
     void thePictureIsDrawnAtItsNaturalSizeWithoutBlending()
     {
         const auto form = testing::openWindow();
-        testing::click(form->cmdSendMsg);
+        testing::click(testing::widget(form->cmdSendMsg));
         const QImage grab = form->grab().toImage();
         const QImage picture = QImage(QStringLiteral(":/velloq.gif")).convertToFormat(QImage::Format_RGB32);
-        const QRect inside = form->picVelloq->contentsRect().translated(form->picVelloq->pos());
+        const QRect inside = testing::widget(form->picVelloq)->contentsRect().translated(testing::widget(form->picVelloq)->pos());
         const qreal factor = scaleFactor();
         const QRect shown(QPoint(int(std::ceil(inside.left() * factor)), int(std::ceil(inside.top() * factor))),
                           QPoint(int((inside.right() + 1) * factor) - 1, int((inside.bottom() + 1) * factor) - 1));

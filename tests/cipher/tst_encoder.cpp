@@ -61,35 +61,35 @@ private slots:
     void typingEnciphersEachKeyPress()
     {
         const auto form = testing::openWindow();
-        type(form->txtin, "Hi there 7?");
-        QCOMPARE(form->txtencrypt->text(), std::string("HI THERE 7?"));
-        QCOMPARE(form->txtin->text(), std::string("Hi there 7?"));
-        type(form->txtin, "\xE9\xFF\xDF");  // é ÿ ß
-        QCOMPARE(form->txtencrypt->text(), std::string("HI THERE 7?\xC9\x9F\xDF"));
+        type(testing::widget(form->txtin), "Hi there 7?");
+        QCOMPARE(form->txtencrypt.text(), std::string("HI THERE 7?"));
+        QCOMPARE(form->txtin.text(), std::string("Hi there 7?"));
+        type(testing::widget(form->txtin), "\xE9\xFF\xDF");  // é ÿ ß
+        QCOMPARE(form->txtencrypt.text(), std::string("HI THERE 7?\xC9\x9F\xDF"));
     }
 
     void controlKeysAppendThemselvesAndNothingIsDeleted()
     {
         const auto form = testing::openWindow();
         QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
-        type(form->txtin, "ab");
-        QTest::keyClick(form->txtin, Qt::Key_Backspace);
-        QTest::keyClick(form->txtin, Qt::Key_Return);
-        QTest::keyClick(form->txtin, Qt::Key_Escape);
-        QTest::keyClick(form->txtin, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(form->txtin, Qt::Key_Delete);
-        QTest::keyClick(form->txtin, Qt::Key_Left);
-        QTest::keyClick(form->txtin, Qt::Key_Tab);
-        QCOMPARE(form->txtencrypt->text(), std::string("AB\b\r\x1b\x16"));
-        QCOMPARE(form->txtin->text(), std::string("a\r\npasted"));
+        type(testing::widget(form->txtin), "ab");
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Backspace);
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Return);
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Escape);
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Delete);
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Left);
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Tab);
+        QCOMPARE(form->txtencrypt.text(), std::string("AB\b\r\x1b\x16"));
+        QCOMPARE(form->txtin.text(), std::string("a\r\npasted"));
     }
 
     void charactersOutsideThePageEncipherAsQuestionMarks()
     {
         const auto form = testing::openWindow();
         for (const char *text : {"Ж", "漢", "\xF0\x9F\x98\x80"})
-            QTest::sendKeyEvent(QTest::KeyAction::Click, form->txtin, Qt::Key_unknown, QString::fromUtf8(text), Qt::NoModifier);
-        QCOMPARE(form->txtencrypt->text(), std::string("???"));
+            QTest::sendKeyEvent(QTest::KeyAction::Click, testing::widget(form->txtin), Qt::Key_unknown, QString::fromUtf8(text), Qt::NoModifier);
+        QCOMPARE(form->txtencrypt.text(), std::string("???"));
     }
 
     void typingAtLengthShowsEveryCharacter()
@@ -97,10 +97,10 @@ private slots:
         const auto form = testing::openWindow();
         const std::string line(70, 'x');
         for (int i = 0; i < 20; ++i)
-            type(form->txtin, line + "\r");
+            type(testing::widget(form->txtin), line + "\r");
         QCoreApplication::processEvents();
-        QCOMPARE(form->txtencrypt->blockCount(), 21);
-        QCOMPARE(form->txtencrypt->toPlainText().size(), 20 * 71);
+        QCOMPARE(testing::widget<QPlainTextEdit>(form->txtencrypt)->blockCount(), 21);
+        QCOMPARE(testing::widget<QPlainTextEdit>(form->txtencrypt)->toPlainText().size(), 20 * 71);
     }
 };
 

@@ -12,18 +12,18 @@ using testing::typeIntoFocus;
 
 namespace {
 
-void mapLetter(window::frmVelloq &form, const char *clear, const char *code)
+void mapLetter(backends::qt::MainWindow &form, const char *clear, const char *code)
 {
     clickChangeFrame(form);
     typeIntoFocus(form, clear);
     typeIntoFocus(form, code);
 }
 
-bool dialogueClosed(const window::frmVelloq &form)
+bool dialogueClosed(const backends::qt::MainWindow &form)
 {
-    return form.txtchange->isHidden() && form.txtnewletter->isHidden() && form.lblcleartext->isHidden()
-           && form.lblnewletter->isHidden() && form.frmchange->backColor() == 0xFFC0FF
-           && form.txtchange->text().empty() && form.txtnewletter->text().empty();
+    return form.txtchange.isHidden() && form.txtnewletter.isHidden() && form.lblcleartext.isHidden()
+           && form.lblnewletter.isHidden() && form.frmchange.backColor() == 0xFFC0FF
+           && form.txtchange.text().empty() && form.txtnewletter.text().empty();
 }
 
 } // namespace
@@ -35,16 +35,16 @@ private slots:
     void clearLeavesOneSpaceAndClosesTheDialogue()
     {
         const auto form = testing::openWindow();
-        type(form->txtin, "khoor");
+        type(testing::widget(form->txtin), "khoor");
         mapLetter(*form, "h", "q");
-        click(form->cmdclear);
-        QCOMPARE(form->txtencrypt->text(), std::string(" "));
-        QCOMPARE(form->txtin->text(), std::string("khoor"));
+        click(testing::widget(form->cmdclear));
+        QCOMPARE(form->txtencrypt.text(), std::string(" "));
+        QCOMPARE(form->txtin.text(), std::string("khoor"));
         QVERIFY(dialogueClosed(*form));
         QCOMPARE(form->codebook.lookUp("H"), std::string("Q"));
         QCOMPARE(form->changeletter, std::string("h"));
-        type(form->txtin, "h");
-        QCOMPARE(form->txtencrypt->text(), std::string(" Q"));
+        type(testing::widget(form->txtin), "h");
+        QCOMPARE(form->txtencrypt.text(), std::string(" Q"));
     }
 
     // Emptying the cleartext box raises its Change in the middle of the reset; the later steps undo it.
@@ -52,34 +52,34 @@ private slots:
     {
         const auto form = testing::openWindow();
         int changes = 0;
-        const auto procedure = form->txtchange->Change;
-        form->txtchange->Change = [&] {
+        const auto procedure = form->txtchange.Change;
+        form->txtchange.Change = [&] {
             ++changes;
             procedure();
-            QVERIFY(!form->txtnewletter->isHidden());
+            QVERIFY(!form->txtnewletter.isHidden());
         };
         clickChangeFrame(*form);
         typeIntoFocus(*form, "h");
         QCOMPARE(changes, 1);
-        click(form->cmdclear);
+        click(testing::widget(form->cmdclear));
         QCOMPARE(changes, 2);
         QVERIFY(dialogueClosed(*form));
-        click(form->cmdclear);  // already empty: no change this time
+        click(testing::widget(form->cmdclear));  // already empty: no change this time
         QCOMPARE(changes, 2);
     }
 
     void eraseTouchesOnlyTheClearMessage()
     {
         const auto form = testing::openWindow();
-        type(form->txtin, "abc");
+        type(testing::widget(form->txtin), "abc");
         clickChangeFrame(*form);
-        click(form->cmderase);
-        QCOMPARE(form->txtin->text(), std::string());
-        QCOMPARE(form->txtencrypt->text(), std::string("ABC"));
-        QVERIFY(!form->txtchange->isHidden());
-        QCOMPARE(form->frmchange->backColor(), 0xFFFFFFu);
-        type(form->txtin, "d");
-        QCOMPARE(form->txtencrypt->text(), std::string("ABCD"));
+        click(testing::widget(form->cmderase));
+        QCOMPARE(form->txtin.text(), std::string());
+        QCOMPARE(form->txtencrypt.text(), std::string("ABC"));
+        QVERIFY(!form->txtchange.isHidden());
+        QCOMPARE(form->frmchange.backColor(), 0xFFFFFFu);
+        type(testing::widget(form->txtin), "d");
+        QCOMPARE(form->txtencrypt.text(), std::string("ABCD"));
     }
 
     void reEncryptReplaysTheClearMessage_data()
@@ -98,11 +98,11 @@ private slots:
         QFETCH(QByteArray, typed);
         QFETCH(QByteArray, expected);
         const auto form = testing::openWindow();
-        type(form->txtin, typed.toStdString());
+        type(testing::widget(form->txtin), typed.toStdString());
         mapLetter(*form, "h", "q");
-        QCOMPARE(testing::focused(*form), form->cmdre);
-        QTest::keyClick(form->cmdre, Qt::Key_Space);
-        QCOMPARE(form->txtencrypt->text(), expected.toStdString());
+        QCOMPARE(testing::focused(*form), testing::widget(form->cmdre));
+        QTest::keyClick(testing::widget(form->cmdre), Qt::Key_Space);
+        QCOMPARE(form->txtencrypt.text(), expected.toStdString());
         QVERIFY(dialogueClosed(*form));
         QCOMPARE(form->codebook.lookUp("h"), std::string("Q"));
     }
@@ -110,13 +110,13 @@ private slots:
     void reEncryptTakesPastedText()
     {
         const auto form = testing::openWindow();
-        type(form->txtin, "a");
-        testing::paste(form->txtin, QStringLiteral("bc\nd\r\ne"));
-        QCOMPARE(form->txtencrypt->text(), std::string("A\x16"));
-        click(form->cmdre);
-        QCOMPARE(form->txtencrypt->text(), std::string(" ABC\r\nD\r\nE"));
+        type(testing::widget(form->txtin), "a");
+        testing::paste(testing::widget(form->txtin), QStringLiteral("bc\nd\r\ne"));
+        QCOMPARE(form->txtencrypt.text(), std::string("A\x16"));
+        click(testing::widget(form->cmdre));
+        QCOMPARE(form->txtencrypt.text(), std::string(" ABC\r\nD\r\nE"));
         QCoreApplication::processEvents();
-        QCOMPARE(form->txtencrypt->blockCount(), 3);
+        QCOMPARE(testing::widget<QPlainTextEdit>(form->txtencrypt)->blockCount(), 3);
     }
 
     // Far past the 32,766 characters that 16-bit counters would allow.
@@ -128,11 +128,11 @@ private slots:
             for (int i = 0; i < length; ++i)
                 message += (i % 73 == 72) ? '\n' : static_cast<char>('a' + i % 26);
             QGuiApplication::clipboard()->setText(QString::fromLatin1(message));
-            click(form->cmderase);
-            form->txtin->paste();
-            const std::string clear = form->txtin->text();
-            click(form->cmdre);
-            const std::string &encrypted = form->txtencrypt->text();
+            click(testing::widget(form->cmderase));
+            testing::widget<QPlainTextEdit>(form->txtin)->paste();
+            const std::string clear = form->txtin.text();
+            click(testing::widget(form->cmdre));
+            const std::string &encrypted = form->txtencrypt.text();
             QCOMPARE(encrypted.size(), clear.size() + 1);
             QCOMPARE(encrypted, " " + codepage::ansiUpper(clear));
         }

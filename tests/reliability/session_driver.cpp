@@ -9,21 +9,21 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    app::prepareApplication(application);
+    backends::qt::prepareApplication(application);
     auto form = testing::openWindow();
 
-    testing::type(form->txtin, "Hello, world!\rSecond line \xE9\xFF");
+    testing::type(testing::widget(form->txtin), "Hello, world!\rSecond line \xE9\xFF");
     testing::clickChangeFrame(*form);
     testing::typeIntoFocus(*form, "h");
     testing::typeIntoFocus(*form, "q");
-    testing::click(form->cmdre);
-    testing::paste(form->txtin, QStringLiteral("pasted \u0416 text\n"));
-    QTest::keyClick(form->txtin, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(form->txtin, Qt::Key_C, Qt::ControlModifier);
+    testing::click(testing::widget(form->cmdre));
+    testing::paste(testing::widget(form->txtin), QStringLiteral("pasted \u0416 text\n"));
+    QTest::keyClick(testing::widget(form->txtin), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(testing::widget(form->txtin), Qt::Key_C, Qt::ControlModifier);
     form->grab();
-    testing::click(form->cmdSendMsg);
+    testing::click(testing::widget(form->cmdSendMsg));
     form->grab();
-    testing::click(form->cmdGoAgain);
+    testing::click(testing::widget(form->cmdGoAgain));
     form->grab();
 
     QTimer::singleShot(0, form.get(), &QWidget::close);

@@ -26,7 +26,7 @@ namespace reliability {
 
 namespace {
 
-QWidget *widgetOf(window::frmVelloq &form, Control control)
+QWidget *widgetOf(backends::qt::MainWindow &form, Control control)
 {
     return form.findChild<QWidget *>(nameOf(control));
 }
@@ -180,9 +180,9 @@ public:
 
 private:
     // No window manager runs on the tests' X server to give the new window the focus.
-    static std::unique_ptr<window::frmVelloq> openFocused(XInput &x)
+    static std::unique_ptr<backends::qt::MainWindow> openFocused(XInput &x)
     {
-        auto form = app::createWindow();
+        auto form = backends::qt::createWindow();
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qFatal("the window was not shown");
@@ -261,7 +261,7 @@ private:
         };
         if (!x_) {
             box->setFocus(Qt::MouseFocusReason);
-            std::unique_ptr<QMenu> menu(action.box == Control::txtin ? form_->txtin->createStandardContextMenu()
+            std::unique_ptr<QMenu> menu(action.box == Control::txtin ? testing::widget<QPlainTextEdit>(form_->txtin)->createStandardContextMenu()
                                                                       : static_cast<QLineEdit *>(box)->createStandardContextMenu());
             itemOf(*menu)->trigger();
         } else {
@@ -369,8 +369,8 @@ private:
         const BoxFacts facts = factsOf(box);
         if (facts.selectionStart == facts.selectionEnd)
             return std::nullopt;
-        QWidget *widget = box == Control::txtin ? form_->txtin->viewport() : widgetOf(*form_, box);
-        const QRect caret = box == Control::txtin ? form_->txtin->cursorRect()
+        QWidget *widget = box == Control::txtin ? testing::widget<QPlainTextEdit>(form_->txtin)->viewport() : widgetOf(*form_, box);
+        const QRect caret = box == Control::txtin ? testing::widget<QPlainTextEdit>(form_->txtin)->cursorRect()
                                                   : widget->inputMethodQuery(Qt::ImCursorRectangle).toRect();
         const QPoint at = widget->mapTo(form_.get(), caret.center() + QPoint(facts.caret == facts.selectionEnd ? -3 : 3, 0));
         return Point{at.x(), at.y()};
@@ -423,7 +423,7 @@ private:
     // Where a box takes the pointer for its text: not its frame, nor a scroll bar it shows.
     Rect textAreaOf(Control box) const
     {
-        QWidget *area = box == Control::txtin ? form_->txtin->viewport() : widgetOf(*form_, box);
+        QWidget *area = box == Control::txtin ? testing::widget<QPlainTextEdit>(form_->txtin)->viewport() : widgetOf(*form_, box);
         const QPoint topLeft = area->mapTo(form_.get(), QPoint(0, 0));
         return Rect{topLeft.x(), topLeft.y(), area->width(), area->height()};
     }
@@ -431,7 +431,7 @@ private:
     std::u16string shownText(Control box) const
     {
         if (box == Control::txtin)
-            return utf16(form_->txtin->document()->toRawText());
+            return utf16(testing::widget<QPlainTextEdit>(form_->txtin)->document()->toRawText());
         return utf16(static_cast<QLineEdit *>(widgetOf(*form_, box))->QLineEdit::text());
     }
 
@@ -444,12 +444,12 @@ private:
         };
         BoxFacts facts;
         if (box == Control::txtin) {
-            const QTextCursor cursor = form_->txtin->textCursor();
+            const QTextCursor cursor = testing::widget<QPlainTextEdit>(form_->txtin)->textCursor();
             facts.selectionStart = bytesBefore(cursor.selectionStart());
             facts.selectionEnd = bytesBefore(cursor.selectionEnd());
             facts.caret = bytesBefore(cursor.position());
-            facts.undoAvailable = form_->txtin->document()->isUndoAvailable();
-            facts.redoAvailable = form_->txtin->document()->isRedoAvailable();
+            facts.undoAvailable = testing::widget<QPlainTextEdit>(form_->txtin)->document()->isUndoAvailable();
+            facts.redoAvailable = testing::widget<QPlainTextEdit>(form_->txtin)->document()->isRedoAvailable();
             return facts;
         }
         const auto *line = static_cast<const QLineEdit *>(widgetOf(*form_, box));
@@ -479,7 +479,7 @@ private:
     {
         std::vector<std::string> found;
         const WindowState &want = model_.expected();
-        window::frmVelloq &form = *form_;
+        backends::qt::MainWindow &form = *form_;
 
         if (form.codebook.size() != 26)
             found.push_back("the code book holds " + std::to_string(form.codebook.size()) + " entries");
@@ -500,18 +500,18 @@ private:
             if (expected != actual)
                 found.push_back(std::string(name) + " " + firstDifference(expected, actual));
         };
-        compareText("txtcode", want.txtcode, form.txtcode->text());
-        compareText("txtencrypt", want.txtencrypt, form.txtencrypt->text());
-        compareText("txtin", want.txtin, form.txtin->text());
-        compareText("txtchange", want.txtchange, form.txtchange->text());
-        compareText("txtnewletter", want.txtnewletter, form.txtnewletter->text());
+        compareText("txtcode", want.txtcode, form.txtcode.text());
+        compareText("txtencrypt", want.txtencrypt, form.txtencrypt.text());
+        compareText("txtin", want.txtin, form.txtin.text());
+        compareText("txtchange", want.txtchange, form.txtchange.text());
+        compareText("txtnewletter", want.txtnewletter, form.txtnewletter.text());
         compareText("changeletter", want.changeletter, form.changeletter);
 
         // What the two read-only boxes show must be what they hold.
-        if (form.txtcode->document()->toRawText().toStdU16String() != multiLineShown(want.txtcode))
+        if (testing::widget<QPlainTextEdit>(form.txtcode)->document()->toRawText().toStdU16String() != multiLineShown(want.txtcode))
             found.push_back("txtcode shows something other than it holds");
         if (want.txtencrypt.size() < 4096 || ++longChecks_ % 64 == 0)
-            if (form.txtencrypt->document()->toRawText().toStdU16String() != multiLineShown(want.txtencrypt))
+            if (testing::widget<QPlainTextEdit>(form.txtencrypt)->document()->toRawText().toStdU16String() != multiLineShown(want.txtencrypt))
                 found.push_back("txtencrypt shows something other than it holds");
 
         for (Control control : kAllControls) {
@@ -524,8 +524,8 @@ private:
         }
         if (form.size() != QSize(want.width, want.height))
             found.push_back("the window is " + std::to_string(form.width()) + " x " + std::to_string(form.height()));
-        if (form.frmchange->backColor() != want.frameColour)
-            found.push_back("frmchange has colour " + std::to_string(form.frmchange->backColor()));
+        if (form.frmchange.backColor() != want.frameColour)
+            found.push_back("frmchange has colour " + std::to_string(form.frmchange.backColor()));
 
         const std::optional<Control> focus = focusedControl(found);
         if (model_.focusPredicted()) {
@@ -542,7 +542,7 @@ private:
     }
 
     std::unique_ptr<XInput> x_;
-    std::unique_ptr<window::frmVelloq> form_;
+    std::unique_ptr<backends::qt::MainWindow> form_;
     ReferenceModel model_;
     int longChecks_ = 0;
 };

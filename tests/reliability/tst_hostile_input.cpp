@@ -116,20 +116,20 @@ private slots:
             message += pieces[i % 4];
         message.truncate(1000000);
         QGuiApplication::clipboard()->setText(message);
-        form->txtin->setFocus();
-        QTest::keyClick(form->txtin, Qt::Key_V, Qt::ControlModifier);
+        form->txtin.setFocus();
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_V, Qt::ControlModifier);
 
         const std::string clear = reliability::multiLineBytes(message.toStdU16String());
-        QCOMPARE(form->txtin->text(), clear);
-        QCOMPARE(form->txtencrypt->text(), std::string("\x16"));  // only the key press, as typed
+        QCOMPARE(form->txtin.text(), clear);
+        QCOMPARE(form->txtencrypt.text(), std::string("\x16"));  // only the key press, as typed
 
-        click(form->cmdre);
+        click(testing::widget(form->cmdre));
         CodeBook book = identityBook();
         book['E' - 'A'] = "X";
-        QCOMPARE(form->txtencrypt->text().size(), clear.size() + 1);
-        QCOMPARE(form->txtencrypt->text(), " " + enciphered(book, clear));
+        QCOMPARE(form->txtencrypt.text().size(), clear.size() + 1);
+        QCOMPARE(form->txtencrypt.text(), " " + enciphered(book, clear));
         QCoreApplication::processEvents();
-        QCOMPARE(form->txtencrypt->blockCount(), form->txtin->blockCount());
+        QCOMPARE(testing::widget<QPlainTextEdit>(form->txtencrypt)->blockCount(), testing::widget<QPlainTextEdit>(form->txtin)->blockCount());
     }
 
     void everyCodeTypedIntoTheClearMessage()
@@ -138,16 +138,16 @@ private slots:
         std::string appended;
         std::string inserted;
         for (int code : everyCodeInTypingOrder()) {
-            pressKeyFor(form->txtin, code);
+            pressKeyFor(testing::widget(form->txtin), code);
             if (code != 0)
                 appended += enciphered(identityBook(), std::string(1, static_cast<char>(code)));
             if (insertedByTheBox(code))
                 inserted += static_cast<char>(code);
-            COMPARE_AT(code, form->txtencrypt->text(), appended);
+            COMPARE_AT(code, form->txtencrypt.text(), appended);
         }
-        QCOMPARE(form->txtin->text(), inserted);
-        click(form->cmdre);
-        QCOMPARE(form->txtencrypt->text(), " " + enciphered(identityBook(), inserted));
+        QCOMPARE(form->txtin.text(), inserted);
+        click(testing::widget(form->cmdre));
+        QCOMPARE(form->txtencrypt.text(), " " + enciphered(identityBook(), inserted));
     }
 
     // Only a letter, in either case, names an entry; every other code as the cleartext letter
@@ -160,38 +160,38 @@ private slots:
         std::string inserted;
         for (int code : everyCodeInTypingOrder()) {
             const std::string before = form->changeletter;
-            pressKeyFor(form->txtchange, code);
+            pressKeyFor(testing::widget(form->txtchange), code);
             COMPARE_AT(code, form->changeletter, code == 0 ? before : std::string(1, static_cast<char>(code)));
             if (insertedByTheBox(code))
                 inserted += static_cast<char>(code);
-            testing::type(form->txtnewletter, "q");
+            testing::type(testing::widget(form->txtnewletter), "q");
             if (code != 0 && isLetter(code))
                 book[capitalOf(static_cast<unsigned char>(code)) - 'A'] = "Q";
-            COMPARE_AT(code, form->txtcode->text(), display(book));
+            COMPARE_AT(code, form->txtcode.text(), display(book));
             COMPARE_AT(code, form->codebook.size(), std::size_t(26));
         }
-        QCOMPARE(form->txtchange->text(), inserted);
+        QCOMPARE(form->txtchange.text(), inserted);
     }
 
     void everyCodeTypedAsTheNewCodeLetter()
     {
         const auto form = testing::openWindow();
         testing::clickChangeFrame(*form);
-        testing::type(form->txtchange, "h");
+        testing::type(testing::widget(form->txtchange), "h");
         CodeBook book = identityBook();
         std::string inserted;
         for (int code : everyCodeInTypingOrder()) {
-            form->txtnewletter->setFocus();
-            pressKeyFor(form->txtnewletter, code);
+            form->txtnewletter.setFocus();
+            pressKeyFor(testing::widget(form->txtnewletter), code);
             if (code != 0)
                 book['H' - 'A'] = std::string(1, static_cast<char>(capitalOf(static_cast<unsigned char>(code))));
             if (insertedByTheBox(code))
                 inserted += static_cast<char>(code);
             COMPARE_AT(code, form->codebook.lookUp("H"), book['H' - 'A']);
-            COMPARE_AT(code, form->txtcode->text(), display(book));
-            COMPARE_AT(code, testing::focused(*form), code == 0 ? static_cast<QWidget *>(form->txtnewletter) : form->cmdre);
+            COMPARE_AT(code, form->txtcode.text(), display(book));
+            COMPARE_AT(code, testing::focused(*form), code == 0 ? static_cast<QWidget *>(testing::widget(form->txtnewletter)) : testing::widget(form->cmdre));
         }
-        QCOMPARE(form->txtnewletter->text(), inserted);
+        QCOMPARE(form->txtnewletter.text(), inserted);
     }
 
     void charactersOutsideThePageArriveAsQuestionMarks()
@@ -199,50 +199,50 @@ private slots:
         const auto form = testing::openWindow();
         const QString foreign = QString::fromUtf8("Жизнь 漢字 \xF0\x9F\x98\x80 \xCE\xA9");
         QGuiApplication::clipboard()->setText(foreign);
-        form->txtin->setFocus();
-        QTest::keyClick(form->txtin, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(form->txtin->text(), std::string("????? ?? ? ?"));
-        click(form->cmdre);
-        QCOMPARE(form->txtencrypt->text(), std::string(" ????? ?? ? ?"));
+        form->txtin.setFocus();
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form->txtin.text(), std::string("????? ?? ? ?"));
+        click(testing::widget(form->cmdre));
+        QCOMPARE(form->txtencrypt.text(), std::string(" ????? ?? ? ?"));
 
         // As the cleartext letter '?' names no entry; as a code letter it is stored.
         testing::clickChangeFrame(*form);
-        QTest::sendKeyEvent(QTest::KeyAction::Click, form->txtchange, Qt::Key_unknown, QString::fromUtf8("Ж"), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::KeyAction::Click, testing::widget(form->txtchange), Qt::Key_unknown, QString::fromUtf8("Ж"), Qt::NoModifier);
         QCOMPARE(form->changeletter, std::string("?"));
-        testing::type(form->txtnewletter, "q");
-        QCOMPARE(form->txtcode->text(), display(identityBook()));
-        testing::type(form->txtchange, "h");
-        QTest::sendKeyEvent(QTest::KeyAction::Click, form->txtnewletter, Qt::Key_unknown, QString::fromUtf8("\xF0\x9F\x98\x80"),
+        testing::type(testing::widget(form->txtnewletter), "q");
+        QCOMPARE(form->txtcode.text(), display(identityBook()));
+        testing::type(testing::widget(form->txtchange), "h");
+        QTest::sendKeyEvent(QTest::KeyAction::Click, testing::widget(form->txtnewletter), Qt::Key_unknown, QString::fromUtf8("\xF0\x9F\x98\x80"),
                             Qt::NoModifier);
         QCOMPARE(form->codebook.lookUp("H"), std::string("?"));
 
-        form->txtchange->setFocus();
-        QTest::keyClick(form->txtchange, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(form->txtchange->text(), std::string("?h????? ?? ? ?"));
+        form->txtchange.setFocus();
+        QTest::keyClick(testing::widget(form->txtchange), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form->txtchange.text(), std::string("?h????? ?? ? ?"));
     }
 
     void nulCharacters()
     {
         const auto form = testing::openWindow();
         testing::clickChangeFrame(*form);
-        testing::type(form->txtchange, "h");
+        testing::type(testing::widget(form->txtchange), "h");
         const QString nul(QChar(0));
-        for (QWidget *box : {static_cast<QWidget *>(form->txtin), static_cast<QWidget *>(form->txtchange),
-                             static_cast<QWidget *>(form->txtnewletter)})
+        for (QWidget *box : {static_cast<QWidget *>(testing::widget(form->txtin)), static_cast<QWidget *>(testing::widget(form->txtchange)),
+                             static_cast<QWidget *>(testing::widget(form->txtnewletter))})
             QTest::sendKeyEvent(QTest::KeyAction::Click, box, Qt::Key_unknown, nul, Qt::NoModifier);
-        QCOMPARE(form->txtencrypt->text(), std::string());
-        QCOMPARE(form->txtin->text(), std::string());
+        QCOMPARE(form->txtencrypt.text(), std::string());
+        QCOMPARE(form->txtin.text(), std::string());
         QCOMPARE(form->changeletter, std::string("h"));
-        QCOMPARE(form->txtchange->text(), std::string("h"));
-        QCOMPARE(form->txtcode->text(), display(identityBook()));
+        QCOMPARE(form->txtchange.text(), std::string("h"));
+        QCOMPARE(form->txtcode.text(), display(identityBook()));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("a") + nul + QStringLiteral("b"));
-        form->txtin->paste();
-        form->txtchange->paste();
-        QCOMPARE(form->txtin->text(), std::string("a\0b", 3));
-        QCOMPARE(form->txtchange->text(), std::string("ha\0b", 4));
-        click(form->cmdre);
-        QCOMPARE(form->txtencrypt->text(), std::string(" A\0B", 4));
+        testing::widget<QPlainTextEdit>(form->txtin)->paste();
+        testing::widget<QLineEdit>(form->txtchange)->paste();
+        QCOMPARE(form->txtin.text(), std::string("a\0b", 3));
+        QCOMPARE(form->txtchange.text(), std::string("ha\0b", 4));
+        click(testing::widget(form->cmdre));
+        QCOMPARE(form->txtencrypt.text(), std::string(" A\0B", 4));
     }
 
     void mixedLineEndings()
@@ -250,40 +250,40 @@ private slots:
         const auto form = testing::openWindow();
         const QString mixed = QStringLiteral("a\rb\nc\r\nd\n\re\r\r\nf");
         QGuiApplication::clipboard()->setText(mixed);
-        form->txtin->paste();
-        QCOMPARE(form->txtin->text(), std::string("a\r\nb\r\nc\r\nd\r\n\r\ne\r\n\r\nf"));
-        QCOMPARE(form->txtin->blockCount(), 8);
-        click(form->cmdre);
-        QCOMPARE(form->txtencrypt->text(), std::string(" A\r\nB\r\nC\r\nD\r\n\r\nE\r\n\r\nF"));
+        testing::widget<QPlainTextEdit>(form->txtin)->paste();
+        QCOMPARE(form->txtin.text(), std::string("a\r\nb\r\nc\r\nd\r\n\r\ne\r\n\r\nf"));
+        QCOMPARE(testing::widget<QPlainTextEdit>(form->txtin)->blockCount(), 8);
+        click(testing::widget(form->cmdre));
+        QCOMPARE(form->txtencrypt.text(), std::string(" A\r\nB\r\nC\r\nD\r\n\r\nE\r\n\r\nF"));
         QCoreApplication::processEvents();
-        QCOMPARE(form->txtencrypt->blockCount(), 8);
+        QCOMPARE(testing::widget<QPlainTextEdit>(form->txtencrypt)->blockCount(), 8);
 
         // A one-line box holds them as they came.
         testing::clickChangeFrame(*form);
-        form->txtchange->paste();
-        QCOMPARE(form->txtchange->text(), std::string("a\rb\nc\r\nd\n\re\r\r\nf"));
+        testing::widget<QLineEdit>(form->txtchange)->paste();
+        QCOMPARE(form->txtchange.text(), std::string("a\rb\nc\r\nd\n\re\r\r\nf"));
     }
 
     void controlVWithAnEmptyClipboard()
     {
         const auto form = testing::openWindow();
-        testing::type(form->txtin, "ab");
-        form->txtin->setFocus();
-        QTest::keyClick(form->txtin, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(form->txtin->text(), std::string("ab"));
-        QCOMPARE(form->txtencrypt->text(), std::string("AB\x16"));
+        testing::type(testing::widget(form->txtin), "ab");
+        form->txtin.setFocus();
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form->txtin.text(), std::string("ab"));
+        QCOMPARE(form->txtencrypt.text(), std::string("AB\x16"));
 
         testing::clickChangeFrame(*form);
-        QTest::keyClick(form->txtchange, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(testing::widget(form->txtchange), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(form->changeletter, std::string("\x16"));
-        QCOMPARE(form->txtchange->text(), std::string());
-        QVERIFY(form->txtnewletter->isHidden());  // no change of text, so no Change
-        QCOMPARE(testing::focused(*form), form->txtchange);
+        QCOMPARE(form->txtchange.text(), std::string());
+        QVERIFY(form->txtnewletter.isHidden());  // no change of text, so no Change
+        QCOMPARE(testing::focused(*form), testing::widget(form->txtchange));
 
-        testing::type(form->txtchange, "h");
-        QTest::keyClick(form->txtnewletter, Qt::Key_V, Qt::ControlModifier);
+        testing::type(testing::widget(form->txtchange), "h");
+        QTest::keyClick(testing::widget(form->txtnewletter), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(form->codebook.lookUp("H"), std::string("\x16"));
-        QCOMPARE(form->txtnewletter->text(), std::string());
+        QCOMPARE(form->txtnewletter.text(), std::string());
     }
 
     // Memory left over per cycle would show as growth across the cycles; the allowance is far
@@ -295,9 +295,9 @@ private slots:
         const auto form = testing::openWindow();
         int cycles = 0;
         const auto cycle = [&] {
-            testing::type(form->txtin, "hi");
-            click(form->cmdSendMsg);
-            click(form->cmdGoAgain);
+            testing::type(testing::widget(form->txtin), "hi");
+            click(testing::widget(form->cmdSendMsg));
+            click(testing::widget(form->cmdGoAgain));
             if (++cycles % 100 == 0)
                 QCoreApplication::processEvents();
         };
@@ -309,8 +309,8 @@ private slots:
         const std::ptrdiff_t grown = bytesInUse() - before;
         qInfo("memory in use grew by %td bytes over %d cycles", grown, kCycles);
         QVERIFY(grown < kAllowance);
-        QCOMPARE(form->txtin->text(), std::string());
-        QCOMPARE(form->txtencrypt->text(), std::string(" "));
+        QCOMPARE(form->txtin.text(), std::string());
+        QCOMPARE(form->txtencrypt.text(), std::string(" "));
 
         // The measure itself sees a loss that small.
         std::vector<std::unique_ptr<char[]>> kept;

@@ -45,54 +45,54 @@ private slots:
     void sendShowsTheSentScreenAndKeepsEverything()
     {
         const auto form = testing::openWindow();
-        testing::type(form->txtin, "hi");
-        click(form->cmdSendMsg);
+        testing::type(testing::widget(form->txtin), "hi");
+        click(testing::widget(form->cmdSendMsg));
         QCOMPARE(shownControls(*form), kSentScreen);
-        QCOMPARE(form->txtin->text(), std::string("hi"));
-        QCOMPARE(form->txtencrypt->text(), std::string("HI"));
+        QCOMPARE(form->txtin.text(), std::string("hi"));
+        QCOMPARE(form->txtencrypt.text(), std::string("HI"));
 
         // The notice covers the headings, which stay shown beneath it.
-        for (const QWidget *heading : {form->lbltype, form->lblcode, form->lblencrypt}) {
+        for (const QWidget *heading : {testing::widget(form->lbltype), testing::widget(form->lblcode), testing::widget(form->lblencrypt)}) {
             QVERIFY(!heading->isHidden());
-            QCOMPARE(form->childAt(heading->geometry().center()), form->lblsent);
+            QCOMPARE(form->childAt(heading->geometry().center()), testing::widget(form->lblsent));
         }
-        QCOMPARE(form->childAt(form->cmdGoAgain->geometry().center()), form->cmdGoAgain);
+        QCOMPARE(form->childAt(testing::widget(form->cmdGoAgain)->geometry().center()), testing::widget(form->cmdGoAgain));
     }
 
     void newMessageRestoresAFreshWorkingScreen()
     {
         const auto form = testing::openWindow();
-        testing::type(form->txtin, "hah");
+        testing::type(testing::widget(form->txtin), "hah");
         clickChangeFrame(*form);
         typeIntoFocus(*form, "h");
         typeIntoFocus(*form, "q");
-        click(form->cmdSendMsg);
+        click(testing::widget(form->cmdSendMsg));
         QCOMPARE(shownControls(*form), kSentScreen + QStringList{"txtnewletter"});
-        click(form->cmdGoAgain);
+        click(testing::widget(form->cmdGoAgain));
         QCOMPARE(shownControls(*form), kWorkingScreen);
-        QCOMPARE(form->txtin->text(), std::string());
-        QCOMPARE(form->txtencrypt->text(), std::string(" "));
-        QCOMPARE(form->frmchange->backColor(), 0xFFC0FFu);
-        QVERIFY(form->txtchange->text().empty() && form->txtnewletter->text().empty());
+        QCOMPARE(form->txtin.text(), std::string());
+        QCOMPARE(form->txtencrypt.text(), std::string(" "));
+        QCOMPARE(form->frmchange.backColor(), 0xFFC0FFu);
+        QVERIFY(form->txtchange.text().empty() && form->txtnewletter.text().empty());
         QCOMPARE(form->codebook.lookUp("H"), std::string("Q"));
-        QCOMPARE(form->txtcode->text().substr(35, 5), std::string("H Q\r\n"));
+        QCOMPARE(form->txtcode.text().substr(35, 5), std::string("H Q\r\n"));
         QCOMPARE(form->changeletter, std::string("h"));
-        testing::type(form->txtin, "hah");
-        QCOMPARE(form->txtencrypt->text(), std::string(" QAQ"));
+        testing::type(testing::widget(form->txtin), "hah");
+        QCOMPARE(form->txtencrypt.text(), std::string(" QAQ"));
     }
 
     void cyclesRepeatTheSameScreens()
     {
         const auto form = testing::openWindow();
         for (int cycle = 0; cycle < 3; ++cycle) {
-            testing::type(form->txtin, "abc");
+            testing::type(testing::widget(form->txtin), "abc");
             clickChangeFrame(*form);
-            click(form->cmdSendMsg);
+            click(testing::widget(form->cmdSendMsg));
             QCOMPARE(shownControls(*form), kSentScreen);
-            click(form->cmdGoAgain);
+            click(testing::widget(form->cmdGoAgain));
             QCOMPARE(shownControls(*form), kWorkingScreen);
-            QCOMPARE(form->txtencrypt->text(), std::string(" "));
-            QCOMPARE(form->txtin->text(), std::string());
+            QCOMPARE(form->txtencrypt.text(), std::string(" "));
+            QCOMPARE(form->txtin.text(), std::string());
         }
     }
 
@@ -101,12 +101,12 @@ private slots:
         const auto form = testing::openWindow();
         clickChangeFrame(*form);
         typeIntoFocus(*form, "h");
-        click(form->cmdSendMsg);
-        form->cmdGoAgain->setFocus();
-        QTest::keyClick(form->cmdGoAgain, Qt::Key_Tab);
-        QCOMPARE(focused(*form), form->txtnewletter);
-        QTest::keyClick(form->txtnewletter, Qt::Key_Tab);
-        QCOMPARE(focused(*form), form->cmdGoAgain);
+        click(testing::widget(form->cmdSendMsg));
+        form->cmdGoAgain.setFocus();
+        QTest::keyClick(testing::widget(form->cmdGoAgain), Qt::Key_Tab);
+        QCOMPARE(focused(*form), testing::widget(form->txtnewletter));
+        QTest::keyClick(testing::widget(form->txtnewletter), Qt::Key_Tab);
+        QCOMPARE(focused(*form), testing::widget(form->cmdGoAgain));
     }
 
     // Hiding the control that holds the focus must neither leave the focus on it, where keys would
@@ -117,23 +117,23 @@ private slots:
         const auto form = testing::openWindow();
         QStringList focusedInTurn;
         FocusRecorder recorder(focusedInTurn);
-        form->txtin->setFocus();
+        form->txtin.setFocus();
         focusedInTurn.clear();
-        form->cmdSendMsg->click();  // as a screen reader's Press action does
+        form->cmdSendMsg.click();  // as a screen reader's Press action does
         QCOMPARE(focusedInTurn, QStringList{"cmdGoAgain"});
 
-        click(form->cmdGoAgain);
-        QCOMPARE(focused(*form), form->txtin);
+        click(testing::widget(form->cmdGoAgain));
+        QCOMPARE(focused(*form), testing::widget(form->txtin));
         typeIntoFocus(*form, "hi");
-        QCOMPARE(form->txtin->text(), std::string("hi"));
+        QCOMPARE(form->txtin.text(), std::string("hi"));
 
         // With the dialogue at its second step, the reset gives the focus to the new-letter box
         // just before hiding it.
         clickChangeFrame(*form);
         typeIntoFocus(*form, "h");
-        click(form->cmdSendMsg);
-        click(form->cmdGoAgain);
-        QCOMPARE(focused(*form), form->txtin);
+        click(testing::widget(form->cmdSendMsg));
+        click(testing::widget(form->cmdGoAgain));
+        QCOMPARE(focused(*form), testing::widget(form->txtin));
         typeIntoFocus(*form, "z");
         QCOMPARE(form->codebook.lookUp("H"), std::string("H"));
     }
@@ -144,15 +144,15 @@ private slots:
         const auto form = testing::openWindow();
         clickChangeFrame(*form);
         typeIntoFocus(*form, "h");
-        click(form->cmdSendMsg);
-        testing::click(form->txtnewletter);
-        QCOMPARE(focused(*form), form->txtnewletter);
+        click(testing::widget(form->cmdSendMsg));
+        testing::click(testing::widget(form->txtnewletter));
+        QCOMPARE(focused(*form), testing::widget(form->txtnewletter));
         typeIntoFocus(*form, "z");
         QCOMPARE(form->codebook.lookUp("H"), std::string("Z"));
-        QCOMPARE(form->txtcode->text().substr(35, 5), std::string("H Z\r\n"));
-        QCOMPARE(focused(*form), form->txtnewletter);
-        QVERIFY(form->cmdre->isHidden());
-        click(form->cmdGoAgain);
+        QCOMPARE(form->txtcode.text().substr(35, 5), std::string("H Z\r\n"));
+        QCOMPARE(focused(*form), testing::widget(form->txtnewletter));
+        QVERIFY(form->cmdre.isHidden());
+        click(testing::widget(form->cmdGoAgain));
         QCOMPARE(shownControls(*form), kWorkingScreen);
     }
 };

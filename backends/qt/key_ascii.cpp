@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "forms/key_ascii.h"
+#include "backends/qt/key_ascii.h"
 
 #include "codepage/windows1252.h"
 
 #include <QKeyEvent>
 
-namespace forms {
+namespace backends::qt {
 
 namespace {
 
@@ -73,4 +73,4 @@ bool isCommand(const QKeyEvent &event)
            && event.key() != Qt::Key_Alt;
 }
 
-} // namespace forms
+} // namespace backends::qt

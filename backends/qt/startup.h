@@ -5,7 +5,7 @@
 
 class QApplication;
 
-namespace app {
+namespace backends::qt {
 
 // Called before the application object exists: where no session bus runs, the program joins
 // none rather than have the D-Bus library start one for it.
@@ -18,4 +18,4 @@ std::unique_ptr<QApplication> createApplication(int &argc, char *argv[]);
 // Application-wide settings made once, before the window is created.
 void prepareApplication(QApplication &application);
 
-} // namespace app
+} // namespace backends::qt

@@ -1,44 +1,36 @@
 // SPDX-License-Identifier: MIT
-#include "forms/multi_line_text_box.h"
+#include "backends/qt/multi_line_text_box.h"
 
-#include "forms/events.h"
-#include "forms/windows1252.h"
+#include "backends/qt/windows1252.h"
 
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextCursor>
 
-#include <algorithm>
-#include <utility>
+namespace backends::qt {
 
-namespace forms {
-
-MultiLineTextBox::MultiLineTextBox(QWidget *parent)
-    : TextBoxControl(parent)
+MultiLineTextBox::MultiLineTextBox(forms::TextBox &box, QWidget *parent)
+    : TextBoxWidget(box, parent)
 {
     setTabChangesFocus(true);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // until a box asks for one
+    setReadOnly(box.properties().readOnly);
+    if (isReadOnly())
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setVerticalScrollBarPolicy(box.properties().verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!showing_)
-            userEdited();
-    });
+    connect(this, &QPlainTextEdit::textChanged, this, [&box] { box.userEdited(); });
 }
 
 bool MultiLineTextBox::event(QEvent *event)
 {
-    showPending();
-    if (event->type() == catchUpEvent()) {
-        catchUpScheduled_ = false;
-        return true;
-    }
+    box().showPending();
     return QPlainTextEdit::event(event);
 }
 
 bool MultiLineTextBox::viewportEvent(QEvent *event)
 {
-    showPending();
+    box().showPending();
     return QPlainTextEdit::viewportEvent(event);
 }
 
@@ -75,37 +67,8 @@ QMimeData *MultiLineTextBox::createMimeDataFromSelection() const
     return data;
 }
 
-void MultiLineTextBox::showWholeText()
+void MultiLineTextBox::showText(const std::string &text, std::size_t from)
 {
-    catchUp(0);
-}
-
-void MultiLineTextBox::showAppendedFrom(std::size_t offset)
-{
-    catchUp(offset);
-}
-
-std::string MultiLineTextBox::shownText() const
-{
-    return fromDocumentText(document()->toRawText());
-}
-
-void MultiLineTextBox::catchUp(std::size_t offset)
-{
-    pendingFrom_ = std::min(pendingFrom_, offset);
-    if (!catchUpScheduled_) {
-        catchUpScheduled_ = true;
-        scheduleCatchUp(*this);
-    }
-}
-
-void MultiLineTextBox::showPending()
-{
-    if (pendingFrom_ == kNothingPending || showing_)
-        return;
-    const std::size_t from = std::exchange(pendingFrom_, kNothingPending);
-    const std::string &text = heldText();
-    showing_ = true;
     if (from == 0) {
         setPlainText(toDocumentText(text));
     } else {
@@ -113,7 +76,11 @@ void MultiLineTextBox::showPending()
         end.movePosition(QTextCursor::End);
         end.insertText(toDocumentText(std::string_view(text).substr(from), text[from - 1]));
     }
-    showing_ = false;
 }
 
-} // namespace forms
+std::string MultiLineTextBox::shownText() const
+{
+    return fromDocumentText(document()->toRawText());
+}
+
+} // namespace backends::qt

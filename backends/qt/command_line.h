@@ -3,7 +3,7 @@
 
 class QApplication;
 
-namespace app {
+namespace backends::qt {
 
 // Whether the arguments ask for --help or --version. Read before Qt takes out its own options
 // (-platform, -style and the like), so that the answer, which needs no display, can be given on
@@ -14,4 +14,4 @@ bool asksForHelpOrVersion(int argc, char *argv[]);
 // otherwise returns. Reads what Qt has left of the arguments.
 void processCommandLine(const QApplication &application);
 
-} // namespace app
+} // namespace backends::qt

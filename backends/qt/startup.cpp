@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/startup.h"
+#include "backends/qt/startup.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -16,7 +16,7 @@
 #include <mutex>
 #include <vector>
 
-namespace app {
+namespace backends::qt {
 
 // With no bus address set, libdbus joins the user's bus at $XDG_RUNTIME_DIR/bus and, failing
 // that, autolaunches a bus (dbus-launch): a daemon that writes under ~/.dbus and outlives the
@@ -101,4 +101,4 @@ void prepareApplication(QApplication &application)
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 }
 
-} // namespace app
+} // namespace backends::qt

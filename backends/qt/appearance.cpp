@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/appearance.h"
+#include "backends/qt/appearance.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,7 +10,7 @@
 
 #include <cmath>
 
-namespace forms {
+namespace backends::qt {
 
 QColor colorOf(std::uint32_t bgr)
 {
@@ -30,20 +30,18 @@ void setColor(QWidget &widget, QPalette::ColorRole role, std::uint32_t bgr)
     widget.setPalette(palette);
 }
 
-QFont fontOf(const char *face, qreal points, FontStyle style)
+QFont fontOf(const forms::Font &font)
 {
-    QFont font(QString::fromLatin1(face));
-    font.setPointSizeF(points);
-    font.setBold(style == FontStyle::BoldItalic);
-    font.setItalic(style == FontStyle::BoldItalic);
-    return font;
-}
-
-QFont defaultFont()
-{
-    QFont font = QApplication::font();
-    font.setResolveMask(QFont::AllPropertiesResolved);  // so it is not merged with the container's
-    return font;
+    if (!font.face) {
+        QFont ordinary = QApplication::font();
+        ordinary.setResolveMask(QFont::AllPropertiesResolved);
+        return ordinary;
+    }
+    QFont named(QString::fromLatin1(font.face));
+    named.setPointSizeF(font.points);
+    named.setBold(font.style == forms::FontStyle::BoldItalic);
+    named.setItalic(font.style == forms::FontStyle::BoldItalic);
+    return named;
 }
 
 int pixelsOf(int twips)
@@ -53,9 +51,9 @@ int pixelsOf(int twips)
     return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0));
 }
 
-void place(QWidget &widget, int left, int top, int width, int height)
+void place(QWidget &widget, const forms::Placement &place)
 {
-    widget.setGeometry(pixelsOf(left), pixelsOf(top), pixelsOf(width), pixelsOf(height));
+    widget.setGeometry(pixelsOf(place.left), pixelsOf(place.top), pixelsOf(place.width), pixelsOf(place.height));
 }
 
-} // namespace forms
+} // namespace backends::qt

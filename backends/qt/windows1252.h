@@ -9,7 +9,7 @@ class QStringView;
 
 // Every crossing between the Windows-1252 bytes the procedures work in and the toolkit's Unicode
 // text goes through here; a character the page cannot hold becomes '?'.
-namespace forms {
+namespace backends::qt {
 
 QString toUnicode(std::string_view ansi);
 std::string toAnsi(QStringView text);
@@ -20,4 +20,4 @@ QString toDocumentText(std::string_view ansi, char before = '\0');
 // Read back from what a multi-line box shows, each line break as CR LF.
 std::string fromDocumentText(QStringView shown);
 
-} // namespace forms
+} // namespace backends::qt

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "forms/key_ascii.h"
+#include "backends/qt/key_ascii.h"
 #include "codepage/windows1252.h"
-#include "forms/windows1252.h"
+#include "backends/qt/windows1252.h"
 
 #include <QKeyEvent>
 #include <QTest>
@@ -9,7 +9,7 @@
 #include <optional>
 
 using namespace codepage;
-using namespace forms;
+using namespace backends::qt;
 
 class TestWindows1252 : public QObject {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/kept_shaping.h"
+#include "backends/qt/kept_shaping.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <array>
 
-namespace forms {
+namespace backends::qt {
 
 namespace {
 
@@ -119,4 +119,4 @@ void KeptShaping::follow(std::optional<Change> change)
     }
 }
 
-} // namespace forms
+} // namespace backends::qt

@@ -48,26 +48,26 @@ private slots:
     {
         const auto form = testing::openWindow();
         const auto looksFresh = [&form](const char *step) {
-            form->txtin->clearFocus();  // no caret to blink in one and not the other
+            testing::widget(form->txtin)->clearFocus();  // no caret to blink in one and not the other
             QCoreApplication::processEvents();
-            for (QPlainTextEdit *box : {static_cast<QPlainTextEdit *>(form->txtin), static_cast<QPlainTextEdit *>(form->txtencrypt)})
+            for (QPlainTextEdit *box : {static_cast<QPlainTextEdit *>(testing::widget(form->txtin)), static_cast<QPlainTextEdit *>(testing::widget(form->txtencrypt))})
                 QVERIFY2(box->viewport()->grab().toImage() == bareRendering(*box), qPrintable(box->objectName() + " after " + step));
-            form->txtin->setFocus();
+            form->txtin.setFocus();
         };
-        testing::type(form->txtin, lines(30) + "the last line");
-        QTest::keyClick(form->txtin, Qt::Key_Up);
-        testing::type(form->txtin, "\b\b\bXYZ");
-        QTest::keyClick(form->txtin, Qt::Key_Down);
-        testing::type(form->txtin, " grows");
+        testing::type(testing::widget(form->txtin), lines(30) + "the last line");
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Up);
+        testing::type(testing::widget(form->txtin), "\b\b\bXYZ");
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Down);
+        testing::type(testing::widget(form->txtin), " grows");
         looksFresh("typing");
-        QTest::keyClick(form->txtin, Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(form->txtin, Qt::Key_Down);
-        QTest::keyClick(form->txtin, Qt::Key_Backspace);  // joins the first two lines
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Down);
+        QTest::keyClick(testing::widget(form->txtin), Qt::Key_Backspace);  // joins the first two lines
         looksFresh("joining lines");
-        testing::click(form->cmdre);
+        testing::click(testing::widget(form->cmdre));
         looksFresh("Re-encrypt");
-        testing::click(form->cmderase);
-        testing::click(form->cmdclear);
+        testing::click(testing::widget(form->cmderase));
+        testing::click(testing::widget(form->cmdclear));
         looksFresh("Erase and Clear");
     }
 
@@ -78,13 +78,13 @@ private slots:
         const std::string message = lines(400);
         const auto form = testing::openWindow();
         const std::ptrdiff_t programBefore = testing::bytesInUse();
-        testing::type(form->txtin, message);
+        testing::type(testing::widget(form->txtin), message);
         QCoreApplication::processEvents();
         const std::ptrdiff_t program = testing::bytesInUse() - programBefore;
 
         QWidget window;
-        QPlainTextEdit *typed = testing::bareTwinOf(*form->txtin, &window);
-        QPlainTextEdit *appended = testing::bareTwinOf(*form->txtencrypt, &window);
+        QPlainTextEdit *typed = testing::bareTwinOf(*testing::widget<QPlainTextEdit>(form->txtin), &window);
+        QPlainTextEdit *appended = testing::bareTwinOf(*testing::widget<QPlainTextEdit>(form->txtencrypt), &window);
         window.resize(form->size());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "app/command_line.h"
+#include "backends/qt/command_line.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStringList>
 
-namespace app {
+namespace backends::qt {
 
 namespace {
 
@@ -40,4 +40,4 @@ void processCommandLine(const QApplication &application)
     parser.process(application);
 }
 
-} // namespace app
+} // namespace backends::qt

@@ -1,28 +1,32 @@
 // SPDX-License-Identifier: MIT
-#include "forms/label.h"
+#include "backends/qt/label.h"
+
+#include "backends/qt/windows1252.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 
-namespace forms {
+namespace backends::qt {
 
-Label::Label(const QString &caption, QWidget *parent)
-    : QLabel(caption, parent)
+Label::Label(forms::Label &label, QWidget *parent)
+    : ControlWidget(label, parent)
 {
+    setText(toUnicode(label.properties().caption));
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setWordWrap(true);
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-int stretchFittingOneLine(const QFont &font, std::initializer_list<const Label *> labels)
+int stretchFittingOneLine(const QFont &font, const std::vector<const QLabel *> &labels)
 {
     // The largest share of its box's width that a caption takes; above 1 it overruns the box.
     const auto overrun = [labels](const QFont &face) {
         const QFontMetricsF metrics(face);
         qreal most = 0;
-        for (const Label *label : labels)
+        for (const QLabel *label : labels)
             most = std::max(most, metrics.horizontalAdvance(label->text()) / label->contentsRect().width());
         return most;
     };
@@ -37,13 +41,13 @@ int stretchFittingOneLine(const QFont &font, std::initializer_list<const Label *
     return stretch;
 }
 
-PictureBox::PictureBox(const QPixmap &picture, QWidget *parent)
-    : QLabel(parent)
+PictureBox::PictureBox(forms::PictureBox &box, QWidget *parent)
+    : ControlWidget(box, parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setPixmap(picture);
+    setPixmap(QPixmap(QStringLiteral(":/") + QString::fromLatin1(box.properties().picture)));
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
@@ -55,4 +59,4 @@ void PictureBox::paintEvent(QPaintEvent *event)
     painter.drawPixmap(contentsRect().topLeft(), pixmap());
 }
 
-} // namespace forms
+} // namespace backends::qt

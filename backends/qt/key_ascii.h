@@ -5,7 +5,7 @@
 
 class QKeyEvent;
 
-namespace forms {
+namespace backends::qt {
 
 // The Windows-1252 code a key press produces, or nothing for keys that produce no character
 // (Tab, which only moves the focus, Delete, the arrows, bare modifiers).
@@ -20,4 +20,4 @@ std::optional<int> keyAsciiOf(char32_t character);
 // Alt with a key is a command on every desktop, never text (Control+Alt is AltGr on some).
 bool isCommand(const QKeyEvent &event);
 
-} // namespace forms
+} // namespace backends::qt

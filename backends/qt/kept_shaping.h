@@ -12,7 +12,7 @@
 
 class QPlainTextEdit;
 
-namespace forms {
+namespace backends::qt {
 
 // The toolkit shapes a line's text anew each time it paints it and keeps nothing. A key press
 // repaints the caret's line and the one above it, an append the last two lines; those lines keep
@@ -56,4 +56,4 @@ private:
     std::array<QMetaObject::Connection, 2> connections_;
 };
 
-} // namespace forms
+} // namespace backends::qt

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/windows1252.h"
+#include "backends/qt/windows1252.h"
 
 #include "codepage/windows1252.h"
 
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <array>
 
-namespace forms {
+namespace backends::qt {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::string fromDocumentText(QStringView shown)
     return ansi;
 }
 
-} // namespace forms
+} // namespace backends::qt

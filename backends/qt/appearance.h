@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/properties.h"
+
 #include <QPalette>
 
 #include <cstdint>
@@ -9,20 +11,18 @@ class QColor;
 class QFont;
 class QWidget;
 
-namespace forms {
+namespace backends::qt {
 
-// Colours are written 0xBBGGRR, blue in the high byte.
 QColor colorOf(std::uint32_t bgr);
 std::uint32_t bgrOf(const QColor &color);
 void setColor(QWidget &widget, QPalette::ColorRole role, std::uint32_t bgr);
 
-enum class FontStyle { Regular, BoldItalic };
-QFont fontOf(const char *face, qreal points, FontStyle style = FontStyle::Regular);
-// The toolkit's ordinary font, for a control whose container has a font of its own.
-QFont defaultFont();
+// A font the window names, or, with no face, the toolkit's ordinary font, not merged with the
+// container's.
+QFont fontOf(const forms::Font &font);
 
 // Positions and sizes are in twips: 1440 to the inch, 15 to the pixel at 96 dots per inch.
 int pixelsOf(int twips);
-void place(QWidget &widget, int left, int top, int width, int height);
+void place(QWidget &widget, const forms::Placement &place);
 
-} // namespace forms
+} // namespace backends::qt

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "forms/form.h"
+
+#include "forms/control.h"
+#include "forms/events.h"
+
+#include <algorithm>
+
+namespace forms {
+
+Form::Form(const FormProperties &properties)
+    : properties_(properties)
+{
+}
+
+Form::~Form()
+{
+    forgetWhenEventsEnd(*this);
+}
+
+void Form::remove(const Control &control)
+{
+    std::erase(controls_, &control);
+    std::erase(stackingOrder_, &control);
+}
+
+std::vector<Control *> Form::tabOrder() const
+{
+    std::vector<Control *> order;
+    std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(order),
+                 [](const Control *control) { return control->takesFocus(); });
+    std::stable_sort(order.begin(), order.end(), [](const Control *a, const Control *b) {
+        return a->properties().tabIndex < b->properties().tabIndex;
+    });
+    return order;
+}
+
+Control *Form::focusedControl() const
+{
+    const auto focused = std::find_if(controls_.begin(), controls_.end(), [](const Control *control) { return control->hasFocus(); });
+    return focused == controls_.end() ? nullptr : *focused;
+}
+
+void Form::refocus()
+{
+    if (focusedControl())
+        return;
+    for (Control *control : tabOrder()) {
+        if (control->isShownInForm()) {
+            control->setFocus();
+            return;
+        }
+    }
+}
+
+} // namespace forms
