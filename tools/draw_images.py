@@ -4,6 +4,7 @@
 Writes two files into app/resources/:
   quenmark.ico - window icon, 32x32 and 16x16, 4-bit Windows palette with masks
   velloq.gif   - 131x131 interlaced GIF87a tile: magnifying glass over letters
+  velloq.bmp   - the same tile as an 8-bit Windows bitmap, for the Windows build's resources
 and the same icon as PNGs for the desktop's icon theme and for high-DPI screens:
   packaging/icons/hicolor/NxN/apps/org.quenmark.Quenmark.png, N = 16 ... 256
 
@@ -325,9 +326,23 @@ def build_gif(pixels):
     return bytes(out)
 
 
+def build_bmp(pixels):
+    size = len(pixels)
+    stride = (size + 3) & ~3
+    rows = b"".join(bytes(pixels[y]) + bytes(stride - size) for y in reversed(range(size)))
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in gif_palette())
+    offset = 14 + 40 + len(palette)
+    out = bytearray(b"BM")
+    out += struct.pack("<IHHI", offset + len(rows), 0, 0, offset)
+    out += struct.pack("<IiiHHIIiiII", 40, size, size, 1, 8, 0, len(rows), 3780, 3780, 256, 0)
+    return bytes(out + palette + rows)
+
+
 def main():
+    tile = draw_tile()
     outputs = [(OUT_DIR / "quenmark.ico", build_ico()),
-               (OUT_DIR / "velloq.gif", build_gif(draw_tile()))]
+               (OUT_DIR / "velloq.gif", build_gif(tile)),
+               (OUT_DIR / "velloq.bmp", build_bmp(tile))]
     outputs += [(ICON_THEME_DIR / f"{s}x{s}" / "apps" / f"{APP_ID}.png", icon_png(s))
                 for s in PNG_SIZES]
     for path, data in outputs:
