@@ -74,10 +74,10 @@ void ControlWindow::fitCaptionOnOneLine()
 COLORREF ControlWindow::backColour() const
 {
     const forms::Properties &properties = control_.properties();
-    if (properties.backColor)
-        return *properties.backColor;
     if (control_.kind() == forms::Kind::Frame)
         return static_cast<const forms::Frame &>(control_).backColor();
+    if (properties.backColor)
+        return *properties.backColor;
     if (control_.kind() == forms::Kind::Label)
         return properties.container ? properties.container->backColor() : window_.formProperties().backColor;
     return defaultBackColour(control_.kind());

@@ -155,6 +155,15 @@ void MainWindow::setStackingOrder()
         SetWindowPos(child, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         above = child;
     }
+    // What a frame holds lies just above it.
+    for (const forms::Control *control : controls()) {
+        if (!control->properties().container)
+            continue;
+        const HWND frame = windowOf(*control->properties().container)->handle();
+        const HWND aboveFrame = GetWindow(frame, GW_HWNDPREV);
+        SetWindowPos(windowOf(*control)->handle(), aboveFrame ? aboveFrame : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 ControlWindow *MainWindow::windowOf(const forms::Control &control) const
