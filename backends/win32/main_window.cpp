@@ -201,6 +201,9 @@ bool MainWindow::takesKey(const MSG &message)
             if (frame->kind() == forms::Kind::Frame && key && std::toupper(key) == static_cast<int>(message.wParam)
                 && frame->isShownInForm()) {
                 static_cast<forms::Frame *>(frame)->click();
+                // Seen untranslated, the key still tells the system that Alt was not pressed
+                // alone, which would open the window's menu and keep the keys that follow.
+                DispatchMessageA(&message);
                 return true;
             }
         }
