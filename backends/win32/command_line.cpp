@@ -11,8 +11,8 @@ std::optional<Answer> answerToCommandLine(const std::vector<std::string> &argume
                           "The Quenmark: watch a message enciphered keystroke by keystroke through a code book "
                           "that you change one letter at a time.\n\n"
                           "Options:\n"
-                          "  -h, --help\tDisplays help on commandline options.\n"
-                          "  -v, --version\tDisplays version information.",
+                          "  -h, --help: displays help on commandline options.\n"
+                          "  -v, --version: displays version information.",
                           false};
         if (argument == "--version" || argument == "-v")
             return Answer{"The Quenmark " QUENMARK_VERSION, false};
