@@ -107,13 +107,12 @@ def parse_xwd(data):
 
 # ---------------------------------------------------------------- the X server ----
 
-def start_xvfb():
-    """Xvfb on the first free display; returns the process and the display name."""
+def start_xvfb(*options, **popen_options):
+    """Xvfb on the first free display, with `options` besides; returns the process and the display name."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x640x24", "-nolisten", "tcp",
-         "-fp", "built-ins"],
-        pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x640x24", "-nolisten", "tcp", *options],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **popen_options)
     os.close(write_end)
     number = b""
     while not number.endswith(b"\n"):
@@ -253,7 +252,7 @@ class Session:
 def main():
     program, output = sys.argv[1], Path(sys.argv[2])
     output.mkdir(parents=True, exist_ok=True)
-    server, display = start_xvfb()
+    server, display = start_xvfb("-fp", "built-ins")
     session = None
     try:
         session = Session(program, display, output)

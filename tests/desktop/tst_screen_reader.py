@@ -121,7 +121,7 @@ class Reader:
 
 def main():
     program = sys.argv[1]
-    server, display = start_xvfb()
+    server, display = start_xvfb("-fp", "built-ins")
     bus_pid = program_process = None
     with tempfile.TemporaryDirectory() as folder:
         try:

@@ -22,6 +22,7 @@ import unittest
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "desktop"))
+import tst_real_display as real_display  # noqa: E402
 from tst_real_display import (BLACK, LIGHT_BLUE, LIGHT_GREEN, LIGHT_YELLOW, PERIWINKLE, PURPLE,  # noqa: E402
                               RED, WINDOW_SIZE, Screenshot, dominant, has_pixels, parse_xwd)
 
@@ -69,19 +70,7 @@ def end_with_parent():
 
 def start_xvfb():
     """Xvfb on the first free display, keeping its key map between clients; the process and the display."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x640x24", "-nolisten", "tcp",
-                               "-noreset"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                              preexec_fn=end_with_parent)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise RuntimeError("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    return server, ":" + number.decode().strip()
+    return real_display.start_xvfb("-noreset", preexec_fn=end_with_parent)
 
 
 def prepare_prefix(prefix):
