@@ -3,8 +3,10 @@
 
 #include "forms/control.h"
 #include "forms/events.h"
+#include "forms/frame.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace forms {
 
@@ -51,6 +53,30 @@ void Form::refocus()
             return;
         }
     }
+}
+
+void Form::moveFocus(bool backwards)
+{
+    std::vector<Control *> order = tabOrder();
+    std::erase_if(order, [](const Control *control) { return !control->isShownInForm(); });
+    if (order.empty())
+        return;
+    if (backwards)
+        std::reverse(order.begin(), order.end());
+    const auto focused = std::find(order.begin(), order.end(), focusedControl());
+    const auto next = focused == order.end() || focused + 1 == order.end() ? order.begin() : focused + 1;
+    (*next)->setFocus();
+}
+
+Frame *Form::frameWithAccessKey(char key) const
+{
+    const auto upper = [](char letter) { return std::toupper(static_cast<unsigned char>(letter)); };
+    for (Control *control : controls_) {
+        const char accessKey = control->properties().accessKey;
+        if (control->kind() == Kind::Frame && accessKey && upper(accessKey) == upper(key) && control->isShownInForm())
+            return static_cast<Frame *>(control);
+    }
+    return nullptr;
 }
 
 } // namespace forms

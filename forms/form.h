@@ -9,6 +9,7 @@
 namespace forms {
 
 class Control;
+class Frame;
 
 // A window: its properties and its controls, which register themselves as they are made.
 class Form {
@@ -30,6 +31,10 @@ public:
     // The window's first shown control in tab order takes the focus if none holds it, so that the
     // next keys go somewhere the user can see.
     void refocus();
+    // Tab and Shift+Tab: the focus to the next shown control in tab order, round to the first.
+    void moveFocus(bool backwards);
+    // The shown frame that Alt with `key` presses, if there is one.
+    Frame *frameWithAccessKey(char key) const;
 
 protected:
     void setStackingOrder(std::initializer_list<Control *> topFirst) { stackingOrder_ = topFirst; }

@@ -9,7 +9,6 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
-#include <cctype>
 
 using emscripten::val;
 
@@ -221,28 +220,10 @@ bool MainWindow::takesKey(const std::string &key, bool shift, bool alt, bool con
     }
     if (!alt || control || key.size() != 1)
         return false;
-    for (forms::Control *frame : controls()) {
-        const char accessKey = frame->properties().accessKey;
-        if (frame->kind() == forms::Kind::Frame && accessKey && frame->isShownInForm()
-            && std::toupper(static_cast<unsigned char>(accessKey)) == std::toupper(static_cast<unsigned char>(key[0]))) {
-            static_cast<forms::Frame *>(frame)->click();
-            return true;
-        }
-    }
-    return false;
-}
-
-void MainWindow::moveFocus(bool backwards)
-{
-    std::vector<forms::Control *> order = tabOrder();
-    std::erase_if(order, [](const forms::Control *control) { return !control->isShownInForm(); });
-    if (order.empty())
-        return;
-    if (backwards)
-        std::reverse(order.begin(), order.end());
-    const auto focused = std::find(order.begin(), order.end(), focusedControl());
-    const auto next = focused == order.end() || focused + 1 == order.end() ? order.begin() : focused + 1;
-    (*next)->setFocus();
+    forms::Frame *frame = frameWithAccessKey(key[0]);
+    if (frame)
+        frame->click();
+    return frame != nullptr;
 }
 
 namespace {

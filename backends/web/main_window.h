@@ -27,7 +27,6 @@ public:
 
 private:
     void createElements();
-    void moveFocus(bool backwards);
 
     emscripten::val root_;
     std::vector<std::unique_ptr<ElementView>> views_;  // in the order of controls()

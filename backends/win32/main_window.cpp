@@ -8,7 +8,6 @@
 #include "backends/win32/text_box.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace backends::win32 {
 
@@ -196,16 +195,12 @@ bool MainWindow::takesKey(const MSG &message)
         return true;
     }
     if (message.message == WM_SYSKEYDOWN && !control) {
-        for (forms::Control *frame : controls()) {
-            const char key = frame->properties().accessKey;
-            if (frame->kind() == forms::Kind::Frame && key && std::toupper(key) == static_cast<int>(message.wParam)
-                && frame->isShownInForm()) {
-                static_cast<forms::Frame *>(frame)->click();
-                // Seen untranslated, the key still tells the system that Alt was not pressed
-                // alone, which would open the window's menu and keep the keys that follow.
-                DispatchMessageA(&message);
-                return true;
-            }
+        if (forms::Frame *frame = frameWithAccessKey(static_cast<char>(message.wParam))) {
+            frame->click();
+            // Seen untranslated, the key still tells the system that Alt was not pressed
+            // alone, which would open the window's menu and keep the keys that follow.
+            DispatchMessageA(&message);
+            return true;
         }
     }
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
@@ -215,19 +210,6 @@ bool MainWindow::takesKey(const MSG &message)
         }
     }
     return false;
-}
-
-void MainWindow::moveFocus(bool backwards)
-{
-    std::vector<forms::Control *> order = tabOrder();
-    std::erase_if(order, [](const forms::Control *control) { return !control->isShownInForm(); });
-    if (order.empty())
-        return;
-    if (backwards)
-        std::reverse(order.begin(), order.end());
-    const auto focused = std::find(order.begin(), order.end(), focusedControl());
-    const auto next = focused == order.end() || focused + 1 == order.end() ? order.begin() : focused + 1;
-    (*next)->setFocus();
 }
 
 LRESULT CALLBACK MainWindow::windowMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)

@@ -36,7 +36,6 @@ private:
     ControlWindow *windowOf(HWND child) const;
     void createControls(HINSTANCE instance);
     void setStackingOrder();
-    void moveFocus(bool backwards);
 
     HWND handle_ = nullptr;
     int dotsPerInch_ = 96;
