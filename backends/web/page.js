@@ -50,12 +50,17 @@ Module['quenmark'] = (function () {
     if (text) box.setRangeText(text, box.selectionStart, box.selectionEnd, 'end');
     Module.webEdited(index);
   }
-  // Each character through KeyPress, then what it left.
-  function type(box, index, text, multiLine) {
+  // Each character through KeyPress; what the characters leave.
+  function keyPresses(index, text, multiLine) {
+    let left = '';
     for (const character of text) {
-      const left = Module.webKeyPress(index, codeOf(character));
-      if (left !== 0) insert(box, index, characterOf(left, multiLine));
+      const code = Module.webKeyPress(index, codeOf(character));
+      if (code !== 0) left += characterOf(code, multiLine);
     }
+    return left;
+  }
+  function type(box, index, text, multiLine) {
+    insert(box, index, keyPresses(index, text, multiLine));
   }
 
   let audio = null;
@@ -117,10 +122,18 @@ Module['quenmark'] = (function () {
         if (readOnly) return;
         Module.webShowPending(index);
         switch (event.inputType) {
-        case 'insertText':
-          event.preventDefault();
-          type(box, index, event.data || '', multiLine);
+        case 'insertText': {
+          // What KeyPress leaves as it was, the box inserts itself: inserting it by script
+          // instead would cost as much as the box's text is long. Where KeyPress moved the
+          // focus, the box would take it back to insert.
+          const typed = event.data || '';
+          const left = keyPresses(index, typed, multiLine);
+          if (left !== typed || document.activeElement !== box) {
+            event.preventDefault();
+            insert(box, index, left);
+          }
           break;
+        }
         case 'insertLineBreak':
         case 'insertParagraph':
           event.preventDefault();  // Enter came through keydown
