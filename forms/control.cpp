@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "forms/control.h"
 
+#include "forms/command_button.h"
 #include "forms/events.h"
 #include "forms/form.h"
 #include "forms/frame.h"
+#include "forms/label.h"
+#include "forms/text_box.h"
 
 namespace forms {
 
@@ -59,6 +62,17 @@ void Control::attach(ControlView &view)
 {
     view_ = &view;
     view.showVisible(!hidden_);
+}
+
+void attachView(Control &control, ControlView &view)
+{
+    switch (control.kind()) {
+    case Kind::Frame: static_cast<Frame &>(control).attach(view); break;
+    case Kind::Label: static_cast<Label &>(control).attach(view); break;
+    case Kind::PictureBox: static_cast<PictureBox &>(control).attach(view); break;
+    case Kind::CommandButton: static_cast<CommandButton &>(control).attach(view); break;
+    case Kind::TextBox: static_cast<TextBox &>(control).attach(dynamic_cast<TextBoxView &>(view)); break;
+    }
 }
 
 } // namespace forms

@@ -67,4 +67,8 @@ private:
     ControlView *view_ = nullptr;
 };
 
+// Attaches a back-end's view to a control of any kind, as the control's kind attaches one; a
+// text box's view is a TextBoxView.
+void attachView(Control &control, ControlView &view);
+
 } // namespace forms

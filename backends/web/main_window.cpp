@@ -177,25 +177,8 @@ void MainWindow::createElements()
         }
     }
     // Attached once every control has its element: a frame's state decides its labels'.
-    for (std::size_t index = 0; index < controls().size(); ++index) {
-        forms::Control &control = *controls()[index];
-        ElementView *view = views_[index].get();
-        switch (control.kind()) {
-        case forms::Kind::Frame: static_cast<forms::Frame &>(control).attach(*dynamic_cast<Frame *>(view)); break;
-        case forms::Kind::Label:
-            static_cast<forms::Label &>(control).attach(*dynamic_cast<ViewElement<> *>(view));
-            break;
-        case forms::Kind::PictureBox:
-            static_cast<forms::PictureBox &>(control).attach(*dynamic_cast<ViewElement<> *>(view));
-            break;
-        case forms::Kind::CommandButton:
-            static_cast<forms::CommandButton &>(control).attach(*dynamic_cast<CommandButton *>(view));
-            break;
-        case forms::Kind::TextBox:
-            static_cast<forms::TextBox &>(control).attach(*dynamic_cast<TextBox *>(view));
-            break;
-        }
-    }
+    for (std::size_t index = 0; index < controls().size(); ++index)
+        forms::attachView(*controls()[index], dynamic_cast<forms::ControlView &>(*views_[index]));
     showShownControls();
     page().call<void>("listenWindow", root_);
 }

@@ -130,19 +130,8 @@ void MainWindow::createControls(HINSTANCE instance)
         }
     }
     // Attached once every control has its window: a frame's state decides its labels'.
-    for (std::size_t index = 0; index < controls().size(); ++index) {
-        forms::Control &control = *controls()[index];
-        auto *view = dynamic_cast<forms::ControlView *>(windows_[index].get());
-        switch (control.kind()) {
-        case forms::Kind::Frame: static_cast<forms::Frame &>(control).attach(*view); break;
-        case forms::Kind::Label: static_cast<forms::Label &>(control).attach(*view); break;
-        case forms::Kind::PictureBox: static_cast<forms::PictureBox &>(control).attach(*view); break;
-        case forms::Kind::CommandButton: static_cast<forms::CommandButton &>(control).attach(*view); break;
-        case forms::Kind::TextBox:
-            static_cast<forms::TextBox &>(control).attach(*dynamic_cast<forms::TextBoxView *>(view));
-            break;
-        }
-    }
+    for (std::size_t index = 0; index < controls().size(); ++index)
+        forms::attachView(*controls()[index], dynamic_cast<forms::ControlView &>(*windows_[index]));
     showShownControls();
 }
 
